@@ -1,0 +1,265 @@
+#include "app/Graf.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "ui/Dialogos.h"
+#include "ui/Lienzo.h"
+#include "ui/Paleta.h"
+#include "ui/SuperficieVentana.h"
+
+namespace varlek {
+
+using ui::Tw;
+using ui::TwRect;
+
+namespace {
+const QColor kFondo(255, 224, 192);
+
+QFont Fuente(const char* familia, double puntos, bool negrita = false, bool cursiva = false) {
+  QFont f(familia);
+  f.setPointSizeF(puntos);
+  f.setBold(negrita);
+  f.setItalic(cursiva);
+  return f;
+}
+
+QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect rect, const QFont& fuente,
+                 const QColor& color) {
+  auto* etiqueta = new QLabel(texto, padre);
+  etiqueta->setObjectName(nombre);
+  etiqueta->setGeometry(rect);
+  etiqueta->setFont(fuente);
+  QPalette paleta = etiqueta->palette();
+  paleta.setColor(QPalette::WindowText, color);
+  etiqueta->setPalette(paleta);
+  etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return etiqueta;
+}
+
+// The toolbar: key, image key, tooltip and the menu item whose command it runs.
+struct Boton {
+  const char* clave;
+  const char* tooltip;
+  const char* item;
+};
+constexpr Boton kBotones[] = {
+    {"abrir", "Abrir archivo", "Menu_Fichero_Cargar"},
+    {"guardar", "Guardar archivo", "Menu_Fichero_Salvar"},
+    {"param", "Fijar parámetros del cristal", "Menu_Parametros"},
+    {"cristal", "Mostrar estructura", "Cristal_Mostrar"},
+    {"lanzar", "Lanzar barrido", "Barrido_Lanzar"},
+    {"parar", "Detener barrido", "Barrido_Detener"},
+};
+
+// The image store: file name and key, in the order they are stored.
+constexpr std::pair<const char*, const char*> kImagenes[] = {
+    {"open.bmp", "abrir"},   {"save.bmp", "guardar"},  {"lanzar.bmp", "lanzar"},
+    {"param.bmp", "param"}, {"cristal.bmp", "cristal"}, {"parar.bmp", "parar"},
+};
+}  // namespace
+
+Graf::Graf(Estado& estado, ui::Dialogos& dialogos, QWidget* padre)
+    : QMainWindow(padre), estado_(estado), dialogos_(dialogos) {
+  setObjectName("Graf");
+  setWindowTitle("Simulacion de la difracción de Rayos X");
+  CreaControles();
+  CreaMenus();
+  Reloj.setObjectName("Reloj");
+  Reloj.setInterval(25);
+  Reloj.setTimerType(Qt::PreciseTimer);
+  Reloj.stop();
+}
+
+Graf::~Graf() = default;
+
+void Graf::CreaControles() {
+  Superficie = new ui::SuperficieVentana(this);
+  Superficie->setObjectName("Superficie");
+  Superficie->FijaColores(kFondo, QColor(0, 0, 128));
+  setCentralWidget(Superficie);
+  // The controls reach 11775 twips to the right and 7935 down: open large
+  // enough for the whole plot to show.
+  Superficie->setMinimumSize(Tw(11775 + 450), Tw(7935 + 150));
+
+  Toolbar1 = new QToolBar(Superficie);
+  Toolbar1->setObjectName("Toolbar1");
+  Toolbar1->setGeometry(TwRect(0, 0, 10860, 420));
+  Toolbar1->setMovable(false);
+  Toolbar1->setIconSize(QSize(16, 16));
+  connect(Toolbar1, &QToolBar::actionTriggered, this,
+          [this](QAction* accion) { Toolbar1_ButtonClick(accion->data().toString()); });
+
+  Frame1 = new QGroupBox("Guión", Superficie);
+  Frame1->setObjectName("Frame1");
+  Frame1->setGeometry(TwRect(360, 960, 1935, 1935));
+  Frame1->setFont(Fuente("Comic Sans MS", 9.75, true));
+  QPalette paletaMarco = Frame1->palette();
+  paletaMarco.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  paletaMarco.setColor(QPalette::Window, kFondo);
+  Frame1->setPalette(paletaMarco);
+
+  const QFont arial = Fuente("Arial", 9);
+  const QColor azul(0, 0, 255);
+  Label3 = Etiqueta(Frame1, "Label3", "1) Introducción", TwRect(240, 720, 1455, 255), arial, azul);
+  Label4 = Etiqueta(Frame1, "Label4", "2) Programa", TwRect(240, 1080, 1455, 255), arial, azul);
+  Label5 = Etiqueta(Frame1, "Label5", "3) Simulaciones", TwRect(240, 1440, 1455, 255), arial, azul);
+  Label6 = Etiqueta(Frame1, "Label6", "Acerca de ...", TwRect(720, 360, 1095, 375), Fuente("Arial", 9, false, true),
+                    QColor(0, 128, 0));
+
+  const QFont sansNegrita = Fuente("MS Sans Serif", 8.25, true);
+  Esquema = new ui::Lienzo(Superficie);
+  Esquema->setObjectName("Esquema");
+  Esquema->setGeometry(TwRect(2760, 480, 7215, 3615));
+  Esquema->setFont(sansNegrita);
+  Graf_Espectro = new ui::Lienzo(Superficie);
+  Graf_Espectro->setObjectName("Graf_Espectro");
+  Graf_Espectro->setGeometry(TwRect(1200, 4320, 10575, 3015));
+  Graf_Espectro->setFont(sansNegrita);
+  Graf_Espectro->FijaColorFondo(QColor(255, 255, 192));
+
+  const QFont sans = Fuente("MS Sans Serif", 9.75);
+  const QColor azulOscuro(0, 0, 192);
+  Label2 = Etiqueta(Superficie, "Label2", "I(U.A.)", TwRect(120, 3840, 735, 375), sans, azulOscuro);
+  Label1 = Etiqueta(Superficie, "Label1", "Angulo de difracción", TwRect(5640, 7680, 3135, 255), sans, azulOscuro);
+
+  PuntY = new QLineEdit(Superficie);
+  PuntY->setObjectName("PuntY");
+  PuntY->setGeometry(TwRect(120, 6360, 615, 285));
+  PuntX = new QLineEdit(Superficie);
+  PuntX->setObjectName("PuntX");
+  PuntX->setGeometry(TwRect(120, 6840, 615, 285));
+}
+
+QMenu* Graf::Submenu(QMenu* padre, const char* nombre, const QString& titulo) {
+  QMenu* menu = padre != nullptr ? padre->addMenu(titulo) : menuBar()->addMenu(titulo);
+  menu->setObjectName(nombre);
+  menu->menuAction()->setObjectName(nombre);
+  return menu;
+}
+
+QAction* Graf::Item(QMenu* menu, const char* nombre, const QString& titulo, void (Graf::*handler)()) {
+  QAction* accion = menu->addAction(titulo);
+  accion->setObjectName(nombre);
+  if (handler != nullptr) connect(accion, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+  return accion;
+}
+
+void Graf::CreaMenus() {
+  QMenu* fichero = Submenu(nullptr, "Menu_Fichero", "Fichero");
+  Item(fichero, "Menu_Fichero_Salvar", "Salvar", nullptr);
+  Item(fichero, "Menu_Fichero_Cargar", "Cargar", nullptr);
+  Item(fichero, "Menu_Fichero_Salir", "Salir", &Graf::Menu_Fichero_Salir_Click);
+
+  QMenu* cristal = Submenu(nullptr, "Menu_Cristal", "Cristal");
+  Item(cristal, "Menu_Parametros", "Parámetros", nullptr);
+  Item(cristal, "Cristal_Mostrar", "Mostrar estructura", nullptr);
+  Item(cristal, "Cristal_Girar", "Girar", nullptr);
+  QMenu* problema = Submenu(cristal, "Cristal_Problema", "Cristales problema");
+  QMenu* planos = Submenu(problema, "Cristales_Planos", "Cristales planos");
+  Item(planos, "Cristal_1", "Cristal 1", nullptr);
+  Item(planos, "Cristal_2", "Cristal 2", nullptr);
+  Item(planos, "Cristal_3", "Cristal 3", nullptr);
+  Item(planos, "Cristal_4", "Cristal 4", nullptr);
+  Item(planos, "Cristal_5", "Cristal 5", nullptr);
+  QMenu* polvo = Submenu(problema, "Cristal_Problema_Polvo", "Difractogramas de polvo");
+  Item(polvo, "Muestra1", "Muestra 1", nullptr);
+  Item(polvo, "Muestra2", "Muestra 2", nullptr);
+  Item(polvo, "Muestra3", "Muestra 3", nullptr);
+  Item(cristal, "Cerrar_Problema", "Cerrar problema", nullptr);
+
+  QMenu* barrido = Submenu(nullptr, "Menu_Barrido", "Barrido");
+  Item(barrido, "Barrido_LambdaX", "Longitud de onda RX", nullptr);
+  Item(barrido, "Barrido_Limites", "Límites", nullptr);
+  Item(barrido, "Barrido_Lanzar", "Lanzar", nullptr);
+  Item(barrido, "Barrido_Detener", "Detener", nullptr);
+  Item(barrido, "Barrido_Inicializar", "Inicializar", &Graf::IniciaBarrido);
+
+  QMenu* grafica = Submenu(nullptr, "Menu_Grafica", "Gráfica");
+  Item(grafica, "Menu_Borrar", "Borrar", nullptr);
+  Item(grafica, "Menu_Dibujar", "Volver a dibujar", nullptr);
+  Item(grafica, "Menu_Suavizar", "Suavizar", nullptr);
+  Item(grafica, "Menu_Multiplicar", "Multiplicar", nullptr);
+  Item(grafica, "Grafica_Sumar", "Sumar Registro X", nullptr);
+
+  QMenu* registros = Submenu(nullptr, "Menu_Registros", "Registros");
+  QMenu* copiarEn = Submenu(registros, "Menu_Copiar_En", "Copiar en...");
+  Item(copiarEn, "CopiarEnX", "Registro X", nullptr);
+  Item(copiarEn, "CopiarEnY", "Registro Y", nullptr);
+  Item(copiarEn, "CopiarEnZ", "Registro Z", nullptr);
+  QMenu* copiarDesde = Submenu(registros, "Menu_Copiar_Desde", "Copiar desde...");
+  Item(copiarDesde, "CopiarDesdeX", "Registro X", nullptr);
+  Item(copiarDesde, "CopiarDesdeY", "Registro Y", nullptr);
+  Item(copiarDesde, "CopiarDesdeZ", "Registro Z", nullptr);
+  QMenu* mostrar = Submenu(registros, "Menu_Mostrar", "Mostrar...");
+  Item(mostrar, "MostrarX", "Registro X", nullptr);
+  Item(mostrar, "MostrarY", "Registro Y", nullptr);
+  Item(mostrar, "MostrarZ", "Registro Z", nullptr);
+  QMenu* salvar = Submenu(registros, "Menu_Registros_Salvar", "Salvar...");
+  Item(salvar, "Salvar_RegistroX", "Registro X", nullptr);
+  Item(salvar, "Salvar_RegistroY", "RegistroY", nullptr);
+  Item(salvar, "Salvar_RegistroZ", "Registro Z", nullptr);
+}
+
+void Graf::CargaImagenes() {
+  ImageList1Claves.clear();
+  ImageList1.clear();
+  for (const auto& [fichero, clave] : kImagenes) {
+    QPixmap imagen(QDir::current().filePath(fichero));
+    if (imagen.isNull()) imagen = QPixmap(QString(":/imagenes/") + fichero);
+    if (!imagen.isNull()) imagen.setMask(imagen.createMaskFromColor(QColor(192, 192, 192)));
+    ImageList1Claves << clave;
+    ImageList1.insert(clave, imagen);
+  }
+}
+
+void Graf::CreaBarra() {
+  Toolbar1->clear();
+  Toolbar1->addSeparator();
+  for (const Boton& boton : kBotones) {
+    QAction* accion = Toolbar1->addAction(QIcon(ImageList1.value(boton.clave)), QString());
+    accion->setObjectName(QString("Toolbar1_") + boton.clave);
+    accion->setData(QString(boton.clave));
+    accion->setToolTip(boton.tooltip);
+    accion->setWhatsThis(accion->toolTip());
+  }
+}
+
+void Graf::Form_Load() {
+  CargaImagenes();
+  CreaBarra();
+  IniciaBarrido();
+  estado_.DirectorioInicial = QDir::toNativeSeparators(QDir::currentPath()).toStdString();
+}
+
+void Graf::Form_Paint() {
+  Superficie->Limpia();
+  DibujaEjes();
+}
+
+void Graf::Toolbar1_ButtonClick(const QString& clave) {
+  for (const Boton& boton : kBotones) {
+    if (clave == boton.clave) {
+      if (auto* item = findChild<QAction*>(boton.item)) item->trigger();
+      return;
+    }
+  }
+}
+
+void Graf::Menu_Fichero_Salir_Click() { close(); }
+
+void Graf::closeEvent(QCloseEvent* evento) {
+  Reloj.stop();
+  evento->accept();
+  QApplication::closeAllWindows();
+  QCoreApplication::exit(0);
+}
+
+}  // namespace varlek

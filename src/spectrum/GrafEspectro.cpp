@@ -1,0 +1,39 @@
+// The spectrum plot of the main window: its erase with the tick marks and
+// the axis labels written around it.
+
+#include "app/Graf.h"
+#include "spectrum/Ejes.h"
+#include "ui/Lienzo.h"
+#include "ui/Paleta.h"
+#include "ui/SuperficieVentana.h"
+
+namespace varlek {
+
+void Graf::Graf_Espectro_Paint() {
+  ui::Lienzo& plot = *Graf_Espectro;
+  plot.FijaColorFondo(QColor(255, 255, 192));
+  plot.FijaColorFrente(ui::Paleta(0));
+  plot.Escala(0, 500, 100, -500);
+  for (int i = 1; i <= 10; ++i) plot.Linea(10 * i, 0, 10 * i, 15);
+  for (int i = 1; i <= 4; ++i) plot.Linea(0, 100 * i, 1, 100 * i);
+}
+
+void Graf::DibujaEjes() {
+  const QRect r = Graf_Espectro->geometry();
+  const auto angulos = EtiquetasAngulo(estado_.EspectroMin, estado_.EspectroMax);
+  for (int k = 0; k <= 10; ++k) {
+    const QString texto = QString::fromStdString(angulos[static_cast<std::size_t>(k)]);
+    const QSize medida = Superficie->MideTexto(texto);
+    Superficie->Escribe(QPoint(r.left() + k * r.width() / 10 - medida.width() / 2, r.bottom() + 1 + ui::Tw(100)),
+                        texto);
+  }
+  const auto intensidades = EtiquetasIntensidad();
+  for (int k = 0; k <= 5; ++k) {
+    const QString texto = QString::fromStdString(intensidades[static_cast<std::size_t>(k)]);
+    const QSize medida = Superficie->MideTexto(texto);
+    Superficie->Escribe(QPoint(r.left() - ui::Tw(50) - medida.width(), r.top() + k * r.height() / 5 - medida.height() / 2),
+                        texto);
+  }
+}
+
+}  // namespace varlek

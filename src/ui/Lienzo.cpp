@@ -1,0 +1,148 @@
+#include "ui/Lienzo.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace varlek::ui {
+
+Lienzo::Lienzo(QWidget* padre) : QFrame(padre) {
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(1);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Lienzo::Escala(double izquierda, double arriba, double ancho, double alto) {
+  izquierda_ = izquierda;
+  arriba_ = arriba;
+  ancho_ = ancho;
+  alto_ = alto;
+}
+
+void Lienzo::FijaColorFondo(const QColor& color) {
+  fondo_ = color;
+  Borra();
+}
+
+void Lienzo::Borra() {
+  AjustaImagen();
+  imagen_.fill(fondo_);
+  update();
+}
+
+// The edges of the user system map onto the first and last pixel, so what
+// is drawn on an edge stays visible.
+double Lienzo::EscalaX() const { return ancho_ == 0 ? 0 : (imagen_.width() - 1) / ancho_; }
+double Lienzo::EscalaY() const { return alto_ == 0 ? 0 : (imagen_.height() - 1) / alto_; }
+
+QPoint Lienzo::APixel(double x, double y) const {
+  const double px = (x - izquierda_) * EscalaX();
+  const double py = (y - arriba_) * EscalaY();
+  auto acota = [](double v) { return static_cast<int>(std::lround(std::clamp(v, -1e6, 1e6))); };
+  return QPoint(acota(px), acota(py));
+}
+
+QColor Lienzo::PixelEn(double x, double y) const {
+  const QPoint p = APixel(x, y);
+  if (!imagen_.rect().contains(p)) return QColor();
+  return imagen_.pixelColor(p);
+}
+
+QPen Lienzo::Pluma(const QColor& color) const {
+  QPen pluma(color);
+  pluma.setWidth(anchoPluma_);
+  if (estilo_ == Estilo::Punteado) {
+    pluma.setCapStyle(Qt::FlatCap);
+    pluma.setDashPattern({1.0, 1.0});
+  } else {
+    pluma.setCapStyle(Qt::SquareCap);
+  }
+  return pluma;
+}
+
+void Lienzo::Punto(double x, double y, std::optional<QColor> color) {
+  AjustaImagen();
+  const QPoint p = APixel(x, y);
+  QPainter pintor(&imagen_);
+  const int lado = anchoPluma_;
+  pintor.fillRect(p.x() - lado / 2, p.y() - lado / 2, lado, lado, color.value_or(frente_));
+  update();
+}
+
+void Lienzo::Linea(double x1, double y1, double x2, double y2, std::optional<QColor> color) {
+  AjustaImagen();
+  QPainter pintor(&imagen_);
+  pintor.setPen(Pluma(color.value_or(frente_)));
+  pintor.drawLine(APixel(x1, y1), APixel(x2, y2));
+  update();
+}
+
+void Lienzo::Circulo(double x, double y, double r, std::optional<QColor> color) {
+  AjustaImagen();
+  const QPoint centro = APixel(x, y);
+  const int radio = static_cast<int>(std::lround(std::abs(r * EscalaX())));
+  QPainter pintor(&imagen_);
+  pintor.setPen(Pluma(color.value_or(frente_)));
+  pintor.setBrush(relleno_ ? QBrush(*relleno_) : QBrush(Qt::NoBrush));
+  pintor.drawEllipse(centro, radio, radio);
+  update();
+}
+
+void Lienzo::Arco(double x, double y, double r, double desde, double hasta, std::optional<QColor> color) {
+  AjustaImagen();
+  const QPoint centro = APixel(x, y);
+  const int radio = static_cast<int>(std::lround(std::abs(r * EscalaX())));
+  const auto dieciseisavos = [](double radianes) { return static_cast<int>(std::lround(radianes * 180 / 3.1416 * 16)); };
+  QPainter pintor(&imagen_);
+  pintor.setPen(Pluma(color.value_or(frente_)));
+  pintor.drawArc(QRect(centro.x() - radio, centro.y() - radio, 2 * radio, 2 * radio), dieciseisavos(desde),
+                 dieciseisavos(hasta - desde));
+  update();
+}
+
+void Lienzo::Texto(double x, double y, const QString& texto, double puntos, std::optional<QColor> color) {
+  AjustaImagen();
+  QPainter pintor(&imagen_);
+  QFont fuente = font();
+  fuente.setPointSizeF(puntos);
+  pintor.setFont(fuente);
+  pintor.setPen(color.value_or(frente_));
+  const QPoint p = APixel(x, y);
+  pintor.drawText(QRect(p, QSize(10000, 10000)), Qt::AlignLeft | Qt::AlignTop, texto);
+  update();
+}
+
+void Lienzo::paintEvent(QPaintEvent* evento) {
+  QFrame::paintEvent(evento);
+  QPainter pintor(this);
+  pintor.drawImage(contentsRect().topLeft(), imagen_);
+}
+
+void Lienzo::resizeEvent(QResizeEvent* evento) {
+  QFrame::resizeEvent(evento);
+  AjustaImagen();
+}
+
+// The backing image follows the surface's size (a hidden widget gets no
+// resize event until it is shown, so every drawing call checks it).
+void Lienzo::AjustaImagen() {
+  const QSize tamano = contentsRect().size().expandedTo(QSize(1, 1));
+  if (tamano == imagen_.size()) return;
+  QImage nueva(tamano, QImage::Format_RGB32);
+  nueva.fill(fondo_);
+  QPainter pintor(&nueva);
+  pintor.drawImage(0, 0, imagen_);
+  imagen_ = nueva;
+}
+
+void Lienzo::mousePressEvent(QMouseEvent* evento) {
+  if (!AlPulsar) return;
+  const QPointF p = evento->position() - contentsRect().topLeft();
+  const double ex = EscalaX(), ey = EscalaY();
+  const double x = ex == 0 ? izquierda_ : izquierda_ + p.x() / ex;
+  const double y = ey == 0 ? arriba_ : arriba_ + p.y() / ey;
+  AlPulsar(static_cast<int>(evento->button()), static_cast<float>(x), static_cast<float>(y));
+}
+
+}  // namespace varlek::ui

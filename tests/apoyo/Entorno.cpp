@@ -1,0 +1,32 @@
+#include "apoyo/Entorno.h"
+
+#include <QAction>
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace varlek::prueba {
+
+void AseguraAplicacion() {
+  if (QApplication::instance() != nullptr) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char nombre[] = "pruebas";
+  static char* argv[] = {nombre, nullptr};
+  new QApplication(argc, argv);
+}
+
+Ventana::Ventana() {
+  AseguraAplicacion();
+  graf = std::make_unique<Graf>(estado, dialogos);
+  graf->Form_Load();
+}
+
+Ventana::~Ventana() = default;
+
+void Ventana::Pulsa(const char* item) {
+  auto* accion = graf->findChild<QAction*>(item);
+  ASSERT_NE(accion, nullptr) << item;
+  accion->trigger();
+}
+
+}  // namespace varlek::prueba
