@@ -13,6 +13,12 @@ namespace varlek::prueba {
 // Creates the application once per test program.
 void AseguraAplicacion();
 
+// A base for fixtures whose members are widgets: the application exists
+// before they are built.
+struct ConAplicacion {
+  ConAplicacion() { AseguraAplicacion(); }
+};
+
 struct Ventana {
   Ventana();
   ~Ventana();

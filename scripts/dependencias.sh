@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Instala, si faltan, los paquetes de Debian que necesitan la construcción,
+# el programa y las pruebas. Hay que ejecutarlo como root.
+set -euo pipefail
+
+paquetes=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core "$@")
+faltan=()
+for p in "${paquetes[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
+done
+if [ ${#faltan[@]} -gt 0 ]; then
+  echo "Instalando: ${faltan[*]}"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${faltan[@]}"
+fi

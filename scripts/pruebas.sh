@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Instala lo que falte, construye Varlek con sus pruebas y las ejecuta todas.
+# Con VARLEK_SANEADORES=1 construye y prueba con AddressSanitizer y UBSan.
+set -euo pipefail
+raiz=$(cd "$(dirname "$0")/.." && pwd)
+"$raiz/scripts/dependencias.sh"
+if [ "${VARLEK_SANEADORES:-0}" = 1 ]; then
+  dir="$raiz/build-saneado"
+  opciones=(-DCMAKE_BUILD_TYPE=Debug -DVARLEK_SANEADORES=ON)
+else
+  dir="$raiz/build"
+  opciones=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+fi
+cmake -S "$raiz" -B "$dir" -DVARLEK_PRUEBAS=ON "${opciones[@]}" >/dev/null
+cmake --build "$dir" -j"$(nproc)"
+cd "$dir"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"

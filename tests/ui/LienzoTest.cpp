@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+#include "apoyo/Entorno.h"
+#include "ui/Lienzo.h"
+#include "ui/Paleta.h"
+
+namespace varlek {
+namespace {
+
+struct LienzoTest : prueba::ConAplicacion, ::testing::Test {
+  void SetUp() override {
+    lienzo.resize(100 + 2, 50 + 2);  // a 1-pixel frame around 100 × 50 pixels
+    lienzo.FijaColorFondo(Qt::white);
+    lienzo.Escala(0, 500, 100, -500);  // as the plot: y grows upwards
+  }
+  ui::Lienzo lienzo;
+};
+
+TEST_F(LienzoTest, UserCoordinatesMapWithYGrowingUpwards) {
+  EXPECT_EQ(lienzo.Imagen().size(), QSize(100, 50));
+  EXPECT_EQ(lienzo.APixel(0, 500), QPoint(0, 0));
+  EXPECT_EQ(lienzo.APixel(0, 0), QPoint(0, 49));
+  EXPECT_EQ(lienzo.APixel(100, 0), QPoint(99, 49));
+  EXPECT_EQ(lienzo.APixel(50, 250), QPoint(50, 25));  // 49.5 and 24.5 round up
+  lienzo.Punto(100, 500, QColor(255, 0, 0));
+  EXPECT_EQ(lienzo.Imagen().pixelColor(99, 0), QColor(255, 0, 0));
+}
+
+TEST_F(LienzoTest, PointOfPenWidthTwoCoversTwoByTwoPixels) {
+  lienzo.FijaAnchoPluma(2);
+  lienzo.Punto(50, 250);
+  int negros = 0;
+  for (int x = 45; x < 55; ++x)
+    for (int y = 20; y < 30; ++y) negros += lienzo.Imagen().pixelColor(x, y) == QColor(Qt::black);
+  EXPECT_EQ(negros, 4);
+  lienzo.FijaAnchoPluma(1);
+  lienzo.Punto(10, 100);
+  EXPECT_EQ(lienzo.PixelEn(10, 100), QColor(Qt::black));
+}
+
+TEST_F(LienzoTest, DottedLineLeavesGapsSolidDoesNot) {
+  auto pintados = [&](int fila) {
+    int n = 0;
+    for (int x = 0; x < 100; ++x) n += lienzo.Imagen().pixelColor(x, fila) != QColor(Qt::white);
+    return n;
+  };
+  lienzo.Linea(0, 400, 100, 400);
+  const int fila1 = lienzo.APixel(0, 400).y();
+  EXPECT_EQ(pintados(fila1), 100);
+  lienzo.FijaEstilo(ui::Lienzo::Estilo::Punteado);
+  lienzo.Linea(0, 100, 100, 100, QColor(255, 0, 0));
+  const int fila2 = lienzo.APixel(0, 100).y();
+  EXPECT_GT(pintados(fila2), 30);
+  EXPECT_LT(pintados(fila2), 70);
+}
+
+TEST_F(LienzoTest, OnlyAnExplicitClearErases) {
+  lienzo.Linea(0, 250, 100, 250);
+  lienzo.show();
+  lienzo.hide();
+  lienzo.repaint();
+  EXPECT_EQ(lienzo.PixelEn(30, 250), QColor(Qt::black));
+  lienzo.FijaColorFondo(QColor(255, 255, 192));
+  EXPECT_EQ(lienzo.PixelEn(30, 250), QColor(255, 255, 192));
+}
+
+TEST_F(LienzoTest, FilledCircleAndArc) {
+  lienzo.Escala(-50, 25, 100, -50);  // square pixels, origin in the middle
+  lienzo.FijaRelleno(QColor(0, 0, 255));
+  lienzo.Circulo(0, 0, 10, QColor(Qt::black));
+  EXPECT_EQ(lienzo.PixelEn(0, 0), QColor(0, 0, 255));
+  EXPECT_EQ(lienzo.PixelEn(20, 0), QColor(Qt::white));
+  lienzo.FijaRelleno(std::nullopt);
+  lienzo.Borra();
+  lienzo.Arco(0, 0, 20, 0, 3.1416);  // upper half only
+  int arriba = 0, abajo = 0;
+  for (int y = 0; y < 50; ++y)
+    for (int x = 0; x < 100; ++x)
+      if (lienzo.Imagen().pixelColor(x, y) == QColor(Qt::black)) (y < 24 ? arriba : abajo)++;
+  EXPECT_GT(arriba, 30);
+  EXPECT_LT(abajo, 5);
+}
+
+TEST_F(LienzoTest, MouseDownReportsUserCoordinates) {
+  float vistoX = -1, vistoY = -1;
+  lienzo.AlPulsar = [&](int, float x, float y) {
+    vistoX = x;
+    vistoY = y;
+  };
+  QMouseEvent pulsacion(QEvent::MouseButtonPress, QPointF(1 + 99, 1 + 0), QPointF(100, 1), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&lienzo, &pulsacion);
+  EXPECT_FLOAT_EQ(vistoX, 100);
+  EXPECT_FLOAT_EQ(vistoY, 500);
+}
+
+TEST(Paleta, ClassicColours) {
+  EXPECT_EQ(ui::Paleta(0), QColor(0, 0, 0));
+  EXPECT_EQ(ui::Paleta(2), QColor(0, 128, 0));
+  EXPECT_EQ(ui::Paleta(7), QColor(192, 192, 192));
+  EXPECT_EQ(ui::Paleta(9), QColor(0, 0, 255));
+  EXPECT_EQ(ui::Paleta(12), QColor(255, 0, 0));
+  EXPECT_EQ(ui::Paleta(15), QColor(255, 255, 255));
+}
+
+}  // namespace
+}  // namespace varlek
