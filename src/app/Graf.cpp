@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "ui/Controles.h"
 #include "ui/Dialogos.h"
 #include "ui/Lienzo.h"
 #include "ui/Paleta.h"
@@ -21,29 +22,6 @@ using ui::Tw;
 using ui::TwRect;
 
 namespace {
-const QColor kFondo(255, 224, 192);
-
-QFont Fuente(const char* familia, double puntos, bool negrita = false, bool cursiva = false) {
-  QFont f(familia);
-  f.setPointSizeF(puntos);
-  f.setBold(negrita);
-  f.setItalic(cursiva);
-  return f;
-}
-
-QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect rect, const QFont& fuente,
-                 const QColor& color) {
-  auto* etiqueta = new QLabel(texto, padre);
-  etiqueta->setObjectName(nombre);
-  etiqueta->setGeometry(rect);
-  etiqueta->setFont(fuente);
-  QPalette paleta = etiqueta->palette();
-  paleta.setColor(QPalette::WindowText, color);
-  etiqueta->setPalette(paleta);
-  etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return etiqueta;
-}
-
 // The toolbar: key, image key, tooltip and the menu item whose command it runs.
 struct Boton {
   const char* clave;
@@ -76,6 +54,7 @@ Graf::Graf(Estado& estado, ui::Dialogos& dialogos, QWidget* padre)
   Reloj.setInterval(25);
   Reloj.setTimerType(Qt::PreciseTimer);
   Reloj.stop();
+  connect(&Reloj, &QTimer::timeout, this, &Graf::Reloj_Timer);
 }
 
 Graf::~Graf() = default;
@@ -83,7 +62,7 @@ Graf::~Graf() = default;
 void Graf::CreaControles() {
   Superficie = new ui::SuperficieVentana(this);
   Superficie->setObjectName("Superficie");
-  Superficie->FijaColores(kFondo, QColor(0, 0, 128));
+  Superficie->FijaColores(ui::kFondoDialogo, QColor(0, 0, 128));
   setCentralWidget(Superficie);
   // The controls reach 11775 twips to the right and 7935 down: open large
   // enough for the whole plot to show.
@@ -100,21 +79,21 @@ void Graf::CreaControles() {
   Frame1 = new QGroupBox("Guión", Superficie);
   Frame1->setObjectName("Frame1");
   Frame1->setGeometry(TwRect(360, 960, 1935, 1935));
-  Frame1->setFont(Fuente("Comic Sans MS", 9.75, true));
+  Frame1->setFont(ui::Fuente("Comic Sans MS", 9.75, true));
   QPalette paletaMarco = Frame1->palette();
   paletaMarco.setColor(QPalette::WindowText, QColor(0, 0, 255));
-  paletaMarco.setColor(QPalette::Window, kFondo);
+  paletaMarco.setColor(QPalette::Window, ui::kFondoDialogo);
   Frame1->setPalette(paletaMarco);
 
-  const QFont arial = Fuente("Arial", 9);
+  const QFont arial = ui::Fuente("Arial", 9);
   const QColor azul(0, 0, 255);
-  Label3 = Etiqueta(Frame1, "Label3", "1) Introducción", TwRect(240, 720, 1455, 255), arial, azul);
-  Label4 = Etiqueta(Frame1, "Label4", "2) Programa", TwRect(240, 1080, 1455, 255), arial, azul);
-  Label5 = Etiqueta(Frame1, "Label5", "3) Simulaciones", TwRect(240, 1440, 1455, 255), arial, azul);
-  Label6 = Etiqueta(Frame1, "Label6", "Acerca de ...", TwRect(720, 360, 1095, 375), Fuente("Arial", 9, false, true),
+  Label3 = ui::Etiqueta(Frame1, "Label3", "1) Introducción", TwRect(240, 720, 1455, 255), arial, azul);
+  Label4 = ui::Etiqueta(Frame1, "Label4", "2) Programa", TwRect(240, 1080, 1455, 255), arial, azul);
+  Label5 = ui::Etiqueta(Frame1, "Label5", "3) Simulaciones", TwRect(240, 1440, 1455, 255), arial, azul);
+  Label6 = ui::Etiqueta(Frame1, "Label6", "Acerca de ...", TwRect(720, 360, 1095, 375), ui::Fuente("Arial", 9, false, true),
                     QColor(0, 128, 0));
 
-  const QFont sansNegrita = Fuente("MS Sans Serif", 8.25, true);
+  const QFont sansNegrita = ui::Fuente("MS Sans Serif", 8.25, true);
   Esquema = new ui::Lienzo(Superficie);
   Esquema->setObjectName("Esquema");
   Esquema->setGeometry(TwRect(2760, 480, 7215, 3615));
@@ -124,18 +103,15 @@ void Graf::CreaControles() {
   Graf_Espectro->setGeometry(TwRect(1200, 4320, 10575, 3015));
   Graf_Espectro->setFont(sansNegrita);
   Graf_Espectro->FijaColorFondo(QColor(255, 255, 192));
+  Graf_Espectro->AlPulsar = [this](int boton, float x, float y) { Graf_Espectro_MouseDown(boton, 0, x, y); };
 
-  const QFont sans = Fuente("MS Sans Serif", 9.75);
+  const QFont sans = ui::Fuente("MS Sans Serif", 9.75);
   const QColor azulOscuro(0, 0, 192);
-  Label2 = Etiqueta(Superficie, "Label2", "I(U.A.)", TwRect(120, 3840, 735, 375), sans, azulOscuro);
-  Label1 = Etiqueta(Superficie, "Label1", "Angulo de difracción", TwRect(5640, 7680, 3135, 255), sans, azulOscuro);
+  Label2 = ui::Etiqueta(Superficie, "Label2", "I(U.A.)", TwRect(120, 3840, 735, 375), sans, azulOscuro);
+  Label1 = ui::Etiqueta(Superficie, "Label1", "Angulo de difracción", TwRect(5640, 7680, 3135, 255), sans, azulOscuro);
 
-  PuntY = new QLineEdit(Superficie);
-  PuntY->setObjectName("PuntY");
-  PuntY->setGeometry(TwRect(120, 6360, 615, 285));
-  PuntX = new QLineEdit(Superficie);
-  PuntX->setObjectName("PuntX");
-  PuntX->setGeometry(TwRect(120, 6840, 615, 285));
+  PuntY = ui::CajaTexto(Superficie, "PuntY", TwRect(120, 6360, 615, 285), font());
+  PuntX = ui::CajaTexto(Superficie, "PuntX", TwRect(120, 6840, 615, 285), font());
 }
 
 QMenu* Graf::Submenu(QMenu* padre, const char* nombre, const QString& titulo) {
@@ -154,58 +130,58 @@ QAction* Graf::Item(QMenu* menu, const char* nombre, const QString& titulo, void
 
 void Graf::CreaMenus() {
   QMenu* fichero = Submenu(nullptr, "Menu_Fichero", "Fichero");
-  Item(fichero, "Menu_Fichero_Salvar", "Salvar", nullptr);
-  Item(fichero, "Menu_Fichero_Cargar", "Cargar", nullptr);
+  Item(fichero, "Menu_Fichero_Salvar", "Salvar", &Graf::Menu_Fichero_Salvar_Click);
+  Item(fichero, "Menu_Fichero_Cargar", "Cargar", &Graf::Menu_Fichero_Cargar_Click);
   Item(fichero, "Menu_Fichero_Salir", "Salir", &Graf::Menu_Fichero_Salir_Click);
 
   QMenu* cristal = Submenu(nullptr, "Menu_Cristal", "Cristal");
-  Item(cristal, "Menu_Parametros", "Parámetros", nullptr);
+  Item(cristal, "Menu_Parametros", "Parámetros", &Graf::Menu_Parametros_Click);
   Item(cristal, "Cristal_Mostrar", "Mostrar estructura", nullptr);
   Item(cristal, "Cristal_Girar", "Girar", nullptr);
   QMenu* problema = Submenu(cristal, "Cristal_Problema", "Cristales problema");
   QMenu* planos = Submenu(problema, "Cristales_Planos", "Cristales planos");
-  Item(planos, "Cristal_1", "Cristal 1", nullptr);
-  Item(planos, "Cristal_2", "Cristal 2", nullptr);
-  Item(planos, "Cristal_3", "Cristal 3", nullptr);
-  Item(planos, "Cristal_4", "Cristal 4", nullptr);
-  Item(planos, "Cristal_5", "Cristal 5", nullptr);
+  Item(planos, "Cristal_1", "Cristal 1", &Graf::Cristal_1_Click);
+  Item(planos, "Cristal_2", "Cristal 2", &Graf::Cristal_2_Click);
+  Item(planos, "Cristal_3", "Cristal 3", &Graf::Cristal_3_Click);
+  Item(planos, "Cristal_4", "Cristal 4", &Graf::Cristal_4_Click);
+  Item(planos, "Cristal_5", "Cristal 5", &Graf::Cristal_5_Click);
   QMenu* polvo = Submenu(problema, "Cristal_Problema_Polvo", "Difractogramas de polvo");
   Item(polvo, "Muestra1", "Muestra 1", nullptr);
   Item(polvo, "Muestra2", "Muestra 2", nullptr);
   Item(polvo, "Muestra3", "Muestra 3", nullptr);
-  Item(cristal, "Cerrar_Problema", "Cerrar problema", nullptr);
+  Item(cristal, "Cerrar_Problema", "Cerrar problema", &Graf::Cerrar_Problema_Click);
 
   QMenu* barrido = Submenu(nullptr, "Menu_Barrido", "Barrido");
-  Item(barrido, "Barrido_LambdaX", "Longitud de onda RX", nullptr);
-  Item(barrido, "Barrido_Limites", "Límites", nullptr);
-  Item(barrido, "Barrido_Lanzar", "Lanzar", nullptr);
-  Item(barrido, "Barrido_Detener", "Detener", nullptr);
-  Item(barrido, "Barrido_Inicializar", "Inicializar", &Graf::IniciaBarrido);
+  Item(barrido, "Barrido_LambdaX", "Longitud de onda RX", &Graf::Barrido_LambdaX_Click);
+  Item(barrido, "Barrido_Limites", "Límites", &Graf::Barrido_Limites_Click);
+  Item(barrido, "Barrido_Lanzar", "Lanzar", &Graf::Barrido_Lanzar_Click);
+  Item(barrido, "Barrido_Detener", "Detener", &Graf::Barrido_Detener_Click);
+  Item(barrido, "Barrido_Inicializar", "Inicializar", &Graf::Barrido_Inicializar_Click);
 
   QMenu* grafica = Submenu(nullptr, "Menu_Grafica", "Gráfica");
-  Item(grafica, "Menu_Borrar", "Borrar", nullptr);
-  Item(grafica, "Menu_Dibujar", "Volver a dibujar", nullptr);
-  Item(grafica, "Menu_Suavizar", "Suavizar", nullptr);
-  Item(grafica, "Menu_Multiplicar", "Multiplicar", nullptr);
-  Item(grafica, "Grafica_Sumar", "Sumar Registro X", nullptr);
+  Item(grafica, "Menu_Borrar", "Borrar", &Graf::Menu_Borrar_Click);
+  Item(grafica, "Menu_Dibujar", "Volver a dibujar", &Graf::Menu_Dibujar_Click);
+  Item(grafica, "Menu_Suavizar", "Suavizar", &Graf::Menu_Suavizar_Click);
+  Item(grafica, "Menu_Multiplicar", "Multiplicar", &Graf::Menu_Multiplicar_Click);
+  Item(grafica, "Grafica_Sumar", "Sumar Registro X", &Graf::Grafica_Sumar_Click);
 
   QMenu* registros = Submenu(nullptr, "Menu_Registros", "Registros");
   QMenu* copiarEn = Submenu(registros, "Menu_Copiar_En", "Copiar en...");
-  Item(copiarEn, "CopiarEnX", "Registro X", nullptr);
-  Item(copiarEn, "CopiarEnY", "Registro Y", nullptr);
-  Item(copiarEn, "CopiarEnZ", "Registro Z", nullptr);
+  Item(copiarEn, "CopiarEnX", "Registro X", &Graf::CopiarEnX_Click);
+  Item(copiarEn, "CopiarEnY", "Registro Y", &Graf::CopiarEnY_Click);
+  Item(copiarEn, "CopiarEnZ", "Registro Z", &Graf::CopiarEnZ_Click);
   QMenu* copiarDesde = Submenu(registros, "Menu_Copiar_Desde", "Copiar desde...");
-  Item(copiarDesde, "CopiarDesdeX", "Registro X", nullptr);
-  Item(copiarDesde, "CopiarDesdeY", "Registro Y", nullptr);
-  Item(copiarDesde, "CopiarDesdeZ", "Registro Z", nullptr);
+  Item(copiarDesde, "CopiarDesdeX", "Registro X", &Graf::CopiarDesdeX_Click);
+  Item(copiarDesde, "CopiarDesdeY", "Registro Y", &Graf::CopiarDesdeY_Click);
+  Item(copiarDesde, "CopiarDesdeZ", "Registro Z", &Graf::CopiarDesdeZ_Click);
   QMenu* mostrar = Submenu(registros, "Menu_Mostrar", "Mostrar...");
-  Item(mostrar, "MostrarX", "Registro X", nullptr);
-  Item(mostrar, "MostrarY", "Registro Y", nullptr);
-  Item(mostrar, "MostrarZ", "Registro Z", nullptr);
+  Item(mostrar, "MostrarX", "Registro X", &Graf::MostrarX_Click);
+  Item(mostrar, "MostrarY", "Registro Y", &Graf::MostrarY_Click);
+  Item(mostrar, "MostrarZ", "Registro Z", &Graf::MostrarZ_Click);
   QMenu* salvar = Submenu(registros, "Menu_Registros_Salvar", "Salvar...");
-  Item(salvar, "Salvar_RegistroX", "Registro X", nullptr);
-  Item(salvar, "Salvar_RegistroY", "RegistroY", nullptr);
-  Item(salvar, "Salvar_RegistroZ", "Registro Z", nullptr);
+  Item(salvar, "Salvar_RegistroX", "Registro X", &Graf::Salvar_RegistroX_Click);
+  Item(salvar, "Salvar_RegistroY", "RegistroY", &Graf::Salvar_RegistroY_Click);
+  Item(salvar, "Salvar_RegistroZ", "Registro Z", &Graf::Salvar_RegistroZ_Click);
 }
 
 void Graf::CargaImagenes() {

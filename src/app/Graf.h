@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QStringList>
 #include <QTimer>
+#include <optional>
 
 #include "state/Estado.h"
 
@@ -25,6 +26,8 @@ class SuperficieVentana;
 }  // namespace varlek::ui
 
 namespace varlek {
+
+struct DatosEspectro;
 
 class Graf : public QMainWindow {
   Q_OBJECT
@@ -56,17 +59,64 @@ class Graf : public QMainWindow {
   void Toolbar1_ButtonClick(const QString& clave);
   void Menu_Fichero_Salir_Click();
 
-  // Plot.
-  void Graf_Espectro_Paint();
-  void DibujaEjes();
+  // Crystal and problem crystals.
+  void Menu_Parametros_Click();
+  void Cristal_1_Click();
+  void Cristal_2_Click();
+  void Cristal_3_Click();
+  void Cristal_4_Click();
+  void Cristal_5_Click();
+  void Cerrar_Problema_Click();
+
+  // Scan.
+  void Barrido_LambdaX_Click();
+  void Barrido_Limites_Click();
+  void Barrido_Lanzar_Click();
+  void Barrido_Detener_Click();
+  void Barrido_Inicializar_Click();
+  void IniciaBarrido();
+  void Reloj_Timer();
 
   // Schematic.
   void Esquema_Paint();
   void DibujaCristal(const QColor& color);
 
-  // Scan control.
-  void IniciaBarrido();
+  // Plot.
+  void Graf_Espectro_Paint();
+  void DibujaEjes();
+  void Graf_Espectro_MouseDown(int boton, int mayusculas, float x, float y);
+  void Menu_Borrar_Click();
+  void Menu_Dibujar_Click();
+  // Draws a whole spectrum by the curve rule: pen width 2, one point per value.
+  void DibujaCurva(const Espectro401& puntos);
 
+  // Spectrum operations.
+  void Menu_Suavizar_Click();
+  void Menu_Multiplicar_Click();
+  void Grafica_Sumar_Click();
+
+  // Data files.
+  void Menu_Fichero_Salvar_Click();
+  void Menu_Fichero_Cargar_Click();
+  void SalvaFichero();
+  void CargaFichero();
+
+  // Registers.
+  void CopiarEnX_Click();
+  void CopiarEnY_Click();
+  void CopiarEnZ_Click();
+  void CopiarDesdeX_Click();
+  void CopiarDesdeY_Click();
+  void CopiarDesdeZ_Click();
+  void MostrarX_Click();
+  void MostrarY_Click();
+  void MostrarZ_Click();
+  void Salvar_RegistroX_Click();
+  void Salvar_RegistroY_Click();
+  void Salvar_RegistroZ_Click();
+  void SalvaRegistroX();
+  void SalvaRegistroY();
+  void SalvaRegistroZ();
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -78,6 +128,32 @@ class Graf : public QMainWindow {
   void CargaImagenes();
   QAction* Item(QMenu* menu, const char* nombre, const QString& titulo, void (Graf::*handler)());
   QMenu* Submenu(QMenu* padre, const char* nombre, const QString& titulo);
+
+  void CargaProblema(int n);
+  // Draws the moving parts of a scan step on the schematic: the beam axis,
+  // and the diffracted beam when `haz` is set, in `color` (erasing in white).
+  void DibujaHaces(const QColor& color, bool haz);
+
+  // A register with its parts and its drawing colour.
+  struct Registro {
+    Espectro401& puntos;
+    Valor& cabecera;
+    double& minimo;
+    float& maximo;
+    int color;
+  };
+  Registro RegistroDe(char letra);
+  void CopiaEn(char letra);
+  void CopiaDesde(char letra);
+  void Muestra(char letra);
+  void PideYSalvaRegistro(char letra);
+  void SalvaRegistro(char letra);
+  bool MismoRango(const Registro& r) const;
+  // The warning of a different range; true after "Aceptar".
+  bool AceptaAviso();
+  void ReemplazaPantalla(const Registro& r);
+  std::optional<QString> PideFichero(bool salvar);
+  void SalvaDatosEn(const DatosEspectro& datos);
 
   Estado& estado_;
   ui::Dialogos& dialogos_;

@@ -13,13 +13,15 @@ int RanuraActual(const Estado& e);
 
 // Advances DeltaRad by one step. Returns true when the angle has passed
 // DeltaMax (with a tolerance of a small fraction of a step, so the point at
-// DeltaMax itself is always computed); the angle is then rewound to the
-// start of the current limits, 6.2832·DeltaMin/360.
+// DeltaMax itself is always computed), or when the step is too small to
+// move the angle at all; the angle is then rewound to the start of the
+// current limits, 6.2832·DeltaMin/360.
 bool AvanzaAngulo(Estado& e);
 
 // The limits as the limits dialog stores them (DeltaMax, DeltaMin,
 // PasoDelta, EspectroMin, EspectroMax), with the angle rewound to the new
-// start (DeltaRad, DeltaMedio).
+// start (DeltaRad, DeltaMedio). Throws ErrorVarlek 6, changing nothing,
+// when deltaMax lies beyond the range of a float.
 void FijaLimites(Estado& e, double deltaMin, double deltaMax);
 
 // The computing part of one scan step, the same for the window and the

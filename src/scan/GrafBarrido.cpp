@@ -1,7 +1,19 @@
-// Scan control of the main window: the reset, launch and stop commands and
-// the scan step.
+// Scan control of the main window: the reset, launch and stop commands,
+// the wavelength and limits dialogs, and the scan step.
+
+#include <cmath>
 
 #include "app/Graf.h"
+#include "app/MuestraError.h"
+#include "scan/Barrido.h"
+#include "scan/Lambda.h"
+#include "scan/Limites.h"
+#include "state/ErrorVarlek.h"
+#include "state/Numeros.h"
+#include "ui/Controles.h"
+#include "ui/Dialogos.h"
+#include "ui/Lienzo.h"
+#include "ui/Paleta.h"
 
 namespace varlek {
 
@@ -10,6 +22,76 @@ void Graf::IniciaBarrido() {
   Graf_Espectro_Paint();
   Esquema_Paint();
   Form_Paint();
+}
+
+void Graf::Barrido_Inicializar_Click() { IniciaBarrido(); }
+
+void Graf::Barrido_Lanzar_Click() {
+  if (!Reloj.isActive()) Reloj.start();
+}
+
+void Graf::Barrido_Detener_Click() {
+  Reloj.stop();
+  DibujaCristal(Esquema->ColorFrente());
+}
+
+void Graf::Barrido_LambdaX_Click() {
+  Lambda ventana(estado_, this);
+  dialogos_.MuestraModal(ventana);
+}
+
+void Graf::Barrido_Limites_Click() {
+  Limites ventana(estado_, this);
+  dialogos_.MuestraModal(ventana);
+  if (ventana.result() != QDialog::Accepted) return;
+  Graf_Espectro_Paint();
+  Esquema_Paint();
+  Form_Paint();
+}
+
+void Graf::DibujaHaces(const QColor& color, bool haz) {
+  ui::Lienzo& e = *Esquema;
+  e.FijaEstilo(ui::Lienzo::Estilo::Punteado);
+  e.Linea(-400, 0, 380, 0, color);
+  if (haz) e.Linea(0, 0, 365 * std::cos(estado_.DeltaRad), 365 * std::sin(estado_.DeltaRad), color);
+  e.FijaEstilo(ui::Lienzo::Estilo::Continuo);
+}
+
+void Graf::Reloj_Timer() {
+  Estado& e = estado_;
+  ui::Lienzo& esquema = *Esquema;
+  const QColor blanco = ui::Paleta(15);
+  try {
+    e.DeltaMedio = e.DeltaRad / 2;
+    DibujaHaces(esquema.ColorFrente(), false);
+    DibujaCristal(esquema.ColorFrente());
+    if (e.Intensidad > 50) DibujaHaces(QColor(255, 0, 0), true);
+
+    const int n = CalculaPunto(e);
+    Graf_Espectro->FijaAnchoPluma(2);
+    Graf_Espectro->Punto(n / 4.0, e.Intensidad);
+    ui::MuestraTexto(*PuntX, FormateaNumero(e.DeltaRad * 360 / 6.2832));
+    ui::MuestraTexto(*PuntY, FormateaNumero(e.Intensidad));
+    Graf_Espectro->FijaAnchoPluma(1);
+
+    // The detector mark darkens with the intensity: black from 357 up.
+    const double nivel = std::floor(e.Espectro[n] / 1.4);
+    const int g = 255 - static_cast<int>(std::clamp(nivel, 0.0, 255.0));
+    const double c = std::cos(e.DeltaRad), s = std::sin(e.DeltaRad);
+    esquema.Linea(370 * c, 370 * s, 377 * c, 377 * s, QColor(g, g, g));
+
+    DibujaHaces(blanco, true);
+    DibujaCristal(blanco);
+
+    if (AvanzaAngulo(e)) {
+      Reloj.stop();
+      dialogos_.Mensaje(this, "INFORMACION", "Barrido terminado");
+      DibujaCristal(esquema.ColorFrente());
+    }
+  } catch (const ErrorVarlek& error) {
+    Reloj.stop();
+    MuestraError(dialogos_, this, error.Codigo());
+  }
 }
 
 }  // namespace varlek

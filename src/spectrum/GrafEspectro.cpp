@@ -1,8 +1,12 @@
 // The spectrum plot of the main window: its erase with the tick marks and
-// the axis labels written around it.
+// the axis labels written around it, the cursor readout, and the commands
+// that erase and redraw the curve.
 
 #include "app/Graf.h"
 #include "spectrum/Ejes.h"
+#include "state/Numeros.h"
+#include "ui/Controles.h"
+#include "ui/Dialogos.h"
 #include "ui/Lienzo.h"
 #include "ui/Paleta.h"
 #include "ui/SuperficieVentana.h"
@@ -34,6 +38,28 @@ void Graf::DibujaEjes() {
     Superficie->Escribe(QPoint(r.left() - ui::Tw(50) - medida.width(), r.top() + k * r.height() / 5 - medida.height() / 2),
                         texto);
   }
+}
+
+void Graf::DibujaCurva(const Espectro401& puntos) {
+  Graf_Espectro->FijaAnchoPluma(2);
+  for (int i = 0; i <= 400; ++i) Graf_Espectro->Punto(i / 4.0, puntos[i]);
+  Graf_Espectro->FijaAnchoPluma(1);
+}
+
+void Graf::Graf_Espectro_MouseDown(int, int, float x, float y) {
+  ui::MuestraTexto(*PuntX, TextoAnguloEn(estado_.EspectroMin, estado_.EspectroMax, x));
+  ui::MuestraTexto(*PuntY, FormateaNumero(y));
+}
+
+void Graf::Menu_Borrar_Click() {
+  Graf_Espectro_Paint();
+  estado_.DeltaMedio = 7.854 / 180;
+  Esquema_Paint();
+}
+
+void Graf::Menu_Dibujar_Click() {
+  ui::GuardaPuntero ocupado(dialogos_, this);
+  DibujaCurva(estado_.Espectro);
 }
 
 }  // namespace varlek

@@ -1,0 +1,69 @@
+// The data-file commands of the main window: "Salvar" and "Cargar".
+
+#include "app/Graf.h"
+#include "app/MuestraError.h"
+#include "files/FicheroDatos.h"
+#include "state/ErrorVarlek.h"
+#include "ui/Dialogos.h"
+#include "ui/Lienzo.h"
+#include "ui/SuperficieVentana.h"
+
+namespace varlek {
+
+std::optional<QString> Graf::PideFichero(bool salvar) {
+  ui::OpcionesFichero opciones;
+  opciones.titulo = salvar ? "Seleccionar directorio y escribir el nombre del fichero" : "Seleccionar el fichero de datos";
+  opciones.filtro = "Todos los ficheros(*.*)|*.*|Ficheros de datos(*.ASC)|*.ASC";
+  opciones.filtroInicial = 2;
+  opciones.preguntaSobrescribir = salvar;
+  auto nombre = salvar ? dialogos_.PideFicheroSalvar(this, opciones) : dialogos_.PideFicheroAbrir(this, opciones);
+  if (nombre) estado_.NombreFichero = nombre->toStdString();
+  return nombre;
+}
+
+void Graf::Menu_Fichero_Salvar_Click() {
+  if (PideFichero(true)) SalvaFichero();
+}
+
+void Graf::Menu_Fichero_Cargar_Click() {
+  if (PideFichero(false)) CargaFichero();
+}
+
+void Graf::SalvaDatosEn(const DatosEspectro& datos) {
+  ui::GuardaPuntero ocupado(dialogos_, this);
+  try {
+    SalvaDatos(estado_.NombreFichero, datos);
+  } catch (const ErrorVarlek& error) {
+    MuestraError(dialogos_, this, error.Codigo());
+  }
+}
+
+void Graf::SalvaFichero() { SalvaDatosEn(DatosDePantalla(estado_)); }
+
+void Graf::CargaFichero() {
+  ui::GuardaPuntero ocupado(dialogos_, this);
+  DatosEspectro datos;
+  try {
+    datos = CargaDatos(estado_.NombreFichero);
+  } catch (const ErrorVarlek& error) {
+    MuestraError(dialogos_, this, error.Codigo());
+    return;
+  }
+  Estado& e = estado_;
+  e.EspectroCabecera = datos.cabecera;
+  e.Espectro = datos.puntos;
+  if (datos.minimo != e.EspectroMin || datos.maximo != e.EspectroMax) {
+    e.EspectroMin = datos.minimo;
+    e.EspectroMax = datos.maximo;
+    Graf_Espectro_Paint();
+    Form_Paint();
+  }
+  // The file's range becomes the scan range, ready for the next "Lanzar".
+  e.DeltaMin = e.EspectroMin;
+  e.DeltaMax = e.EspectroMax;
+  e.PasoDelta = (e.DeltaMax - e.DeltaMin) / 400;
+  e.DeltaRad = 6.2832 * e.DeltaMin / 360;
+  DibujaCurva(e.Espectro);
+}
+
+}  // namespace varlek

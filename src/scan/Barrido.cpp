@@ -1,0 +1,65 @@
+#include "scan/Barrido.h"
+
+#include <cmath>
+
+#include "scan/ModeloIntensidad.h"
+#include "state/ErrorVarlek.h"
+#include "state/Numeros.h"
+
+namespace varlek {
+
+namespace {
+
+// The angle is a sum of many increments, so it may pass DeltaMax by a
+// rounding error at the step that should compute the point at DeltaMax.
+constexpr double kToleranciaFinal = 1e-3;  // fraction of a step
+
+}  // namespace
+
+int RanuraActual(const Estado& e) {
+  const double paso = e.PasoDelta * 3.1416 / 180;
+  if (paso == 0) throw ErrorVarlek(codigo::DivisionPorCero);
+  const double pasos = (e.DeltaRad - e.DeltaMin * 3.1416 / 180) / paso;
+  // Nearest, not truncated: the accumulated angle may fall a hair short of
+  // the steps actually taken.
+  const double ranura = std::floor(pasos + 0.5);
+  if (!(ranura >= Espectro401::Primero && ranura <= Espectro401::Ultimo)) throw ErrorVarlek(codigo::FueraDeIntervalo);
+  return static_cast<int>(ranura);
+}
+
+bool AvanzaAngulo(Estado& e) {
+  const double anterior = e.DeltaRad;
+  e.DeltaRad = e.DeltaRad + e.PasoDelta * 6.2832 / 360;
+  const double alfa = e.DeltaRad * 360 / 6.2832;
+  // A step too small to move the angle would never end the scan.
+  const bool terminado = alfa > e.DeltaMax + kToleranciaFinal * std::fabs(e.PasoDelta) || e.DeltaRad == anterior;
+  if (terminado) e.DeltaRad = 6.2832 * e.DeltaMin / 360;
+  return terminado;
+}
+
+void FijaLimites(Estado& e, double deltaMin, double deltaMax) {
+  const float espectroMax = AFloat(deltaMax);  // before any change: a failure leaves the limits as they were
+  e.DeltaMax = deltaMax;
+  e.DeltaMin = deltaMin;
+  e.PasoDelta = (e.DeltaMax - e.DeltaMin) / 400;
+  e.EspectroMin = e.DeltaMin;
+  e.EspectroMax = espectroMax;
+  e.DeltaRad = 6.2832 * e.DeltaMin / 360;
+  e.DeltaMedio = e.DeltaRad / 2;
+}
+
+int CalculaPunto(Estado& e) {
+  e.DeltaMedio = e.DeltaRad / 2;
+  EvaluaIntensidad(e);
+  const int ranura = RanuraActual(e);
+  e.Espectro[ranura] = e.Intensidad;
+  return ranura;
+}
+
+void CompletaBarrido(Estado& e) {
+  do {
+    CalculaPunto(e);
+  } while (!AvanzaAngulo(e));
+}
+
+}  // namespace varlek

@@ -1,0 +1,48 @@
+#pragma once
+// Building blocks of the program's windows: fonts by family and points,
+// labels, text boxes and buttons placed in twips, the dialogs' common
+// frame, and numbers shown in and read from text boxes.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <string>
+
+#include "state/Numeros.h"
+
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace varlek::ui {
+
+// The background of the dialogs and of the main window's guide panel.
+inline const QColor kFondoDialogo(255, 224, 192);
+
+QFont Fuente(const char* familia, double puntos, bool negrita = false, bool cursiva = false);
+// The font of controls for which none is chosen.
+QFont FuenteComun();
+
+// A label on its parent's background, wrapping its text like the labels of
+// the original forms did.
+QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect rect, const QFont& fuente,
+                 const QColor& color);
+QLineEdit* CajaTexto(QWidget* padre, const char* nombre, QRect rect, const QFont& fuente);
+QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, QRect rect, const QFont& fuente);
+
+// Title, object name, dialog background and a fixed client area in twips.
+void PreparaDialogo(QDialog& dialogo, const char* nombre, const QString& titulo, int anchoTw, int altoTw);
+
+// A number as the text boxes show it, and the number a text box holds.
+template <typename T>
+QString TextoNumero(T valor) {
+  return QString::fromStdString(FormateaNumero(valor));
+}
+// A readout's text, shown from its first character.
+void MuestraTexto(QLineEdit& caja, const std::string& texto);
+double LeeCampo(const QLineEdit& campo);
+
+}  // namespace varlek::ui

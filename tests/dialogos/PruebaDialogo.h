@@ -1,0 +1,30 @@
+#pragma once
+// A fresh state after the start-up defaults, scripted message boxes, and a
+// plain main window of a known size for each dialog test.
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "apoyo/DialogosGuion.h"
+#include "apoyo/Entorno.h"
+#include "state/Estado.h"
+
+namespace varlek::prueba {
+
+class PruebaDialogo : public ::testing::Test {
+ protected:
+  PruebaDialogo() {
+    AsignaValoresIniciales(estado);
+    principal.resize(1000, 800);
+  }
+
+  // Creates the application before any widget exists.
+  struct Aplicacion {
+    Aplicacion() { AseguraAplicacion(); }
+  } aplicacion;
+  Estado estado;
+  DialogosGuion dialogos;
+  QWidget principal;
+};
+
+}  // namespace varlek::prueba

@@ -1,0 +1,160 @@
+// A scan run through the main window: the timer's steps, the scan commands
+// and what they leave on the surfaces.
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <cmath>
+
+#include "apoyo/Entorno.h"
+#include "scan/Barrido.h"
+#include "scan/ModeloIntensidad.h"
+#include "state/Numeros.h"
+#include "ui/Lienzo.h"
+#include "ui/SuperficieVentana.h"
+
+namespace varlek {
+namespace {
+
+using prueba::Ventana;
+
+// b = 5 at 90°, one atom: peaks near 17.75°, 36° and 55°.
+void CristalDePrueba(Estado& e) {
+  e.AVec = 4;
+  e.BVec = 5;
+  e.Theta = 6.2832 / 4;
+}
+
+// Runs the timer's steps until the scan stops; returns how many ran.
+int CorreBarrido(Graf& g, int maximo = 1000) {
+  int pasos = 0;
+  while (g.Reloj.isActive() && pasos < maximo) {
+    g.Reloj_Timer();
+    ++pasos;
+  }
+  return pasos;
+}
+
+TEST(BarridoVentana, DefaultScanFillsEverySlotAndRewinds) {
+  Ventana v;
+  CristalDePrueba(v.estado);
+  v.estado.Espectro.Rellena(-1);
+  Estado esperado = v.estado;
+  CompletaBarrido(esperado);
+
+  v.Pulsa("Barrido_Lanzar");
+  v.Pulsa("Barrido_Lanzar");  // a second "Lanzar" is the same scan
+  EXPECT_TRUE(v.graf->Reloj.isActive());
+  EXPECT_EQ(CorreBarrido(*v.graf), 401);
+  EXPECT_EQ(v.estado.Espectro, esperado.Espectro);
+  for (float punto : v.estado.Espectro) EXPECT_GE(punto, 0.0f);
+  ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
+  EXPECT_EQ(v.dialogos.mensajes[0].titulo, "INFORMACION");
+  EXPECT_EQ(v.dialogos.mensajes[0].texto, "Barrido terminado");
+  EXPECT_EQ(v.estado.DeltaRad, 6.2832 * 5 / 360);
+  EXPECT_EQ(v.graf->PuntX->text(), " 105");
+  // The crystal is drawn again at the last step's orientation.
+  EXPECT_EQ(v.graf->Esquema->PixelEn(0, 0), QColor(Qt::white));
+}
+
+TEST(BarridoVentana, StopAndLaunchAgainContinuesWithoutAGap) {
+  Ventana v;
+  CristalDePrueba(v.estado);
+  Estado esperado = v.estado;
+  CompletaBarrido(esperado);
+  v.Pulsa("Barrido_Lanzar");
+  EXPECT_EQ(CorreBarrido(*v.graf, 150), 150);
+  v.Pulsa("Barrido_Detener");
+  EXPECT_FALSE(v.graf->Reloj.isActive());
+  const double detenido = v.estado.DeltaRad;
+  v.Pulsa("Barrido_Detener");  // on an idle scan: nothing changes
+  EXPECT_EQ(v.estado.DeltaRad, detenido);
+  v.graf->Toolbar1_ButtonClick("lanzar");
+  EXPECT_EQ(CorreBarrido(*v.graf), 251);
+  EXPECT_EQ(v.estado.Espectro, esperado.Espectro);
+}
+
+TEST(BarridoVentana, DetectorMarkDarkensWithTheIntensity) {
+  // One step on the flank of the first peak (a mid grey) and one on its top (black).
+  for (const auto& [grados, ranura] : {std::pair{17.25, 49}, std::pair{17.75, 51}}) {
+    Ventana v;
+    CristalDePrueba(v.estado);
+    const double angulo = 6.2832 * grados / 360;
+    v.estado.DeltaRad = angulo;
+    v.Pulsa("Barrido_Lanzar");
+    v.graf->Reloj_Timer();
+    const float punto = v.estado.Espectro[ranura];
+    const int g = 255 - std::min(255, static_cast<int>(std::floor(punto / 1.4)));
+    // The stroke runs from radius 370 to 377; the outer part is sampled clear of pixel rounding.
+    int marcas = 0;
+    for (double r = 374; r <= 377; r += 0.5) {
+      const QColor c = v.graf->Esquema->PixelEn(r * std::cos(angulo), r * std::sin(angulo));
+      marcas += c == QColor(g, g, g);
+    }
+    EXPECT_GE(marcas, 5) << grados << " " << punto;
+    if (ranura == 49) {
+      EXPECT_TRUE(punto > 50 && punto < 300) << punto;  // a true grey
+    }
+    EXPECT_EQ(v.graf->PuntX->text(), QString::fromStdString(FormateaNumero(angulo * 360 / 6.2832)));
+  }
+}
+
+TEST(BarridoVentana, ErrorsStopTheTimerBeforeTheMessage) {
+  struct Caso {
+    void (*prepara)(Estado&);
+    const char* mensaje;
+  };
+  const Caso casos[] = {
+      {[](Estado& e) { e.LambdaX = 0; }, "Error  11: División por cero"},
+      {[](Estado& e) { e.DeltaMin = 10; }, "Error  9: El subíndice está fuera del intervalo"},  // angle below the slots
+      {[](Estado& e) { e.AVec = 1e300; }, "Error  6: Desbordamiento"},
+  };
+  for (const auto& c : casos) {
+    Ventana v;
+    CristalDePrueba(v.estado);
+    c.prepara(v.estado);
+    bool relojActivo = true;
+    v.dialogos.alMensaje = [&](const prueba::MensajeVisto&) { relojActivo = v.graf->Reloj.isActive(); };
+    v.Pulsa("Barrido_Lanzar");
+    EXPECT_EQ(CorreBarrido(*v.graf), 1);
+    EXPECT_FALSE(relojActivo);
+    ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(v.dialogos.mensajes[0].titulo, "MENSAJE DE ERROR");
+    EXPECT_EQ(v.dialogos.mensajes[0].texto.toStdString(), c.mensaje);
+  }
+}
+
+TEST(BarridoVentana, LimitsEnteredAreScannedAndLabelled) {
+  Ventana v;
+  CristalDePrueba(v.estado);
+  v.dialogos.accionesModal.push_back([](QDialog& d) {
+    prueba::Escribe(d, "Text_DeltaMin", "20");
+    prueba::Escribe(d, "Text_DeltaMax", "100");
+    prueba::Pulsa(d, "Command1");
+  });
+  v.Pulsa("Barrido_Limites");
+  EXPECT_EQ(v.estado.DeltaMin, 20.0);
+  EXPECT_EQ(v.estado.LambdaX, 1.5418);
+  EXPECT_EQ(v.graf->Superficie->Textos().front().texto, " 20");
+  v.Pulsa("Barrido_Lanzar");
+  EXPECT_EQ(CorreBarrido(*v.graf), 401);  // the point at 100° included
+  EXPECT_EQ(v.graf->PuntX->text().left(4), " 100");
+  EXPECT_EQ(v.estado.DeltaRad, 6.2832 * 20 / 360);
+  v.Pulsa("Barrido_Lanzar");  // a second scan starts where it should
+  EXPECT_EQ(CorreBarrido(*v.graf), 401);
+  EXPECT_EQ(v.dialogos.mensajes.size(), 2u);
+}
+
+TEST(BarridoVentana, WavelengthDialogReadsUpToTheComma) {
+  Ventana v;
+  v.dialogos.accionesModal.push_back([](QDialog& d) {
+    EXPECT_EQ(prueba::Lee(d, "Text1"), " 1.5418");
+    prueba::Escribe(d, "Text1", "1,5418");
+    prueba::Pulsa(d, "Command1");
+  });
+  v.Pulsa("Barrido_LambdaX");
+  EXPECT_EQ(v.estado.LambdaX, 1.0);
+}
+
+}  // namespace
+}  // namespace varlek

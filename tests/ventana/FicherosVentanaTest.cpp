@@ -1,0 +1,196 @@
+// "Salvar" and "Cargar" through the main window, and the teachers'
+// command-line companion against the window's own scan.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sys/stat.h>
+
+#include "apoyo/Entorno.h"
+#include "files/FicheroDatos.h"
+#include "ui/Lienzo.h"
+#include "ui/SuperficieVentana.h"
+
+namespace varlek {
+namespace {
+
+using prueba::Ventana;
+
+QByteArray Contenido(const QString& ruta) {
+  QFile f(ruta);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Escribe(const QString& ruta, const QByteArray& bytes) {
+  QFile f(ruta);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+int CorreBarrido(Graf& g) {
+  int pasos = 0;
+  g.Barrido_Lanzar_Click();
+  while (g.Reloj.isActive() && pasos < 1000) {
+    g.Reloj_Timer();
+    ++pasos;
+  }
+  return pasos;
+}
+
+TEST(FicherosVentana, SaveRightAfterStartUpWithTheDialogsSettings) {
+  QTemporaryDir dir;
+  Ventana v;
+  const QString ruta = dir.filePath("espectro inicial ñ.ASC");
+  v.dialogos.respuestasFichero.push_back(ruta);
+  v.graf->Toolbar1_ButtonClick("guardar");
+  QByteArray esperado = "\r\n5\r\n105\r\n";
+  for (int i = 0; i < 401; ++i) esperado += "0\r\n";
+  EXPECT_EQ(Contenido(ruta), esperado);
+  EXPECT_EQ(v.estado.NombreFichero, ruta.toStdString());
+  ASSERT_EQ(v.dialogos.ficherosPedidos.size(), 1u);
+  const auto& pedido = v.dialogos.ficherosPedidos[0];
+  EXPECT_TRUE(pedido.salvar);
+  EXPECT_EQ(pedido.opciones.titulo, "Seleccionar directorio y escribir el nombre del fichero");
+  EXPECT_EQ(pedido.opciones.filtro, "Todos los ficheros(*.*)|*.*|Ficheros de datos(*.ASC)|*.ASC");
+  EXPECT_EQ(pedido.opciones.filtroInicial, 2);
+  EXPECT_TRUE(pedido.opciones.preguntaSobrescribir);
+  EXPECT_EQ(v.dialogos.vecesOcupado, 1);
+  EXPECT_EQ(v.dialogos.punteroOcupado, 0);
+  EXPECT_TRUE(v.dialogos.mensajes.empty());
+}
+
+TEST(FicherosVentana, SaveThenLoadReproducesEveryPoint) {
+  QTemporaryDir dir;
+  Ventana v;
+  v.estado.BVec = 5;
+  v.estado.Theta = 6.2832 / 4;
+  ASSERT_EQ(CorreBarrido(*v.graf), 401);
+  v.estado.EspectroCabecera = std::string("muestra A, 2");
+  const Estado guardado = v.estado;
+  v.dialogos.respuestasFichero.push_back(dir.filePath("a.ASC"));
+  v.Pulsa("Menu_Fichero_Salvar");
+  v.estado.Espectro.Rellena(0);
+  v.estado.EspectroCabecera = 1.0;
+  v.dialogos.respuestasFichero.push_back(dir.filePath("a.ASC"));
+  v.graf->Toolbar1_ButtonClick("abrir");
+  EXPECT_EQ(v.estado.Espectro, guardado.Espectro);
+  EXPECT_EQ(v.estado.EspectroCabecera, guardado.EspectroCabecera);
+  EXPECT_EQ(v.estado.EspectroMin, 5.0);
+  EXPECT_EQ(v.dialogos.ficherosPedidos.back().opciones.titulo, "Seleccionar el fichero de datos");
+  EXPECT_FALSE(v.dialogos.ficherosPedidos.back().opciones.preguntaSobrescribir);
+  EXPECT_TRUE(v.dialogos.mensajes.size() == 1u);  // only "Barrido terminado"
+}
+
+TEST(FicherosVentana, FailedLoadChangesNothing) {
+  QTemporaryDir dir;
+  QByteArray corto = "\r\n5\r\n105\r\n";
+  for (int i = 0; i < 300; ++i) corto += "7\r\n";
+  Escribe(dir.filePath("corto.ASC"), corto);
+  const std::pair<QString, const char*> casos[] = {
+      {dir.filePath("corto.ASC"), "Error  62: La entrada pasó del final del archivo"},
+      {dir.filePath("no-existe.ASC"), "Error 53: ese fichero no existe"},
+      {dir.filePath("no-hay/x.ASC"), "Error 76: no se encuentra el camino de acceso "},
+  };
+  for (const auto& [ruta, mensaje] : casos) {
+    Ventana v;
+    v.estado.Espectro[3] = 2;
+    v.graf->DibujaCurva(v.estado.Espectro);
+    const Estado antes = v.estado;
+    const QImage plot = v.graf->Graf_Espectro->Imagen();
+    v.dialogos.respuestasFichero.push_back(ruta);
+    v.Pulsa("Menu_Fichero_Cargar");
+    ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(v.dialogos.mensajes[0].titulo, "MENSAJE DE ERROR");
+    EXPECT_EQ(v.dialogos.mensajes[0].texto.toStdString(), mensaje);
+    EXPECT_EQ(v.estado.Espectro, antes.Espectro);
+    EXPECT_EQ(v.estado.EspectroMin, antes.EspectroMin);
+    EXPECT_EQ(v.estado.DeltaMax, antes.DeltaMax);
+    EXPECT_EQ(v.graf->Graf_Espectro->Imagen(), plot);
+    EXPECT_EQ(v.dialogos.punteroOcupado, 0);
+  }
+}
+
+TEST(FicherosVentana, CancelDoesNothing) {
+  Ventana v;
+  v.estado.NombreFichero = "antes";
+  v.Pulsa("Menu_Fichero_Salvar");
+  v.Pulsa("Menu_Fichero_Cargar");
+  EXPECT_EQ(v.dialogos.ficherosPedidos.size(), 2u);
+  EXPECT_EQ(v.estado.NombreFichero, "antes");
+  EXPECT_TRUE(v.dialogos.mensajes.empty());
+  EXPECT_EQ(v.dialogos.vecesOcupado, 0);
+}
+
+TEST(FicherosVentana, FailedSaveKeepsTheOldFile) {
+  QTemporaryDir dir;
+  Ventana v;
+  v.dialogos.respuestasFichero.push_back(dir.filePath("no-hay/x.ASC"));
+  v.Pulsa("Menu_Fichero_Salvar");
+  v.dialogos.respuestasFichero.push_back("/dev/full");
+  v.Pulsa("Menu_Fichero_Salvar");
+  ASSERT_EQ(v.dialogos.mensajes.size(), 2u);
+  EXPECT_EQ(v.dialogos.mensajes[0].texto, "Error 76: no se encuentra el camino de acceso ");
+  EXPECT_EQ(v.dialogos.mensajes[1].texto, "Error  61: Disco lleno");
+  struct stat info {};
+  ASSERT_EQ(stat("/dev/full", &info), 0);
+  EXPECT_TRUE(S_ISCHR(info.st_mode));
+  EXPECT_EQ(v.dialogos.punteroOcupado, 0);
+}
+
+TEST(FicherosVentana, ALoadedRangeBecomesTheScanRange) {
+  QTemporaryDir dir;
+  QByteArray fichero = "\"otra\"\r\n20\r\n60\r\n";
+  for (int i = 0; i < 401; ++i) fichero += "1.5\r\n";
+  Escribe(dir.filePath("r.ASC"), fichero);
+  Ventana v;
+  v.dialogos.respuestasFichero.push_back(dir.filePath("r.ASC"));
+  v.Pulsa("Menu_Fichero_Cargar");
+  EXPECT_EQ(v.estado.EspectroMin, 20.0);
+  EXPECT_EQ(v.estado.EspectroMax, 60.0f);
+  EXPECT_EQ(v.estado.DeltaMin, 20.0);
+  EXPECT_EQ(v.estado.DeltaMax, 60.0);
+  EXPECT_EQ(v.estado.EspectroCabecera, Valor(std::string("otra")));
+  EXPECT_EQ(v.graf->Superficie->Textos().front().texto, " 20");
+  v.estado.BVec = 5;
+  v.estado.Theta = 6.2832 / 4;
+  EXPECT_EQ(CorreBarrido(*v.graf), 401);
+  ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
+  EXPECT_EQ(v.dialogos.mensajes[0].texto, "Barrido terminado");
+}
+
+TEST(FicherosVentana, CommandLineCompanionWritesTheWindowsOwnScan) {
+  Ventana v;
+  Estado& e = v.estado;
+  e.AVec = 4.5;
+  e.BVec = 6;
+  e.Theta = 75 * 6.2832 / 360;
+  e.NumAtomos = 2;
+  e.AtomoX[2] = 0.5;
+  e.AtomoY[2] = 0.25;
+  e.AtomoF[2] = 0.75f;
+  e.LambdaX = 1.2;
+  e.GiroCristal = 10 * 6.2832 / 360;
+  v.dialogos.accionesModal.push_back([](QDialog& d) {
+    prueba::Escribe(d, "Text_DeltaMin", "10");
+    prueba::Escribe(d, "Text_DeltaMax", "70");
+    prueba::Pulsa(d, "Command1");
+  });
+  v.Pulsa("Barrido_Limites");
+  ASSERT_EQ(CorreBarrido(*v.graf), 401);
+
+  FILE* salida = popen(
+      "./varlek-barrido --a 4.5 --b 6 --angulo 75 --atomo 0,0,1 --atomo 0.5,0.25,0.75 --lambda 1.2 --min 10 --max 70 "
+      "--giro 10",
+      "r");
+  ASSERT_NE(salida, nullptr);
+  std::string bytes;
+  char trozo[4096];
+  for (size_t n; (n = fread(trozo, 1, sizeof trozo, salida)) > 0;) bytes.append(trozo, n);
+  EXPECT_EQ(pclose(salida), 0);
+  EXPECT_EQ(bytes, TextoDatos(DatosDePantalla(e)));
+}
+
+}  // namespace
+}  // namespace varlek

@@ -1,0 +1,127 @@
+// Registers X, Y, Z and the spectrum operations through the main window.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "apoyo/Entorno.h"
+#include "ui/Lienzo.h"
+#include "ui/Paleta.h"
+#include "ui/SuperficieVentana.h"
+
+namespace varlek {
+namespace {
+
+using prueba::Ventana;
+
+void Rampa(Estado& e) {
+  for (int i = 0; i <= 400; ++i) e.Espectro[i] = static_cast<float>(i) / 2;
+}
+
+TEST(RegistrosVentana, CopyThenShowDrawsInTheRegistersColourWithoutAsking) {
+  Ventana v;
+  Rampa(v.estado);
+  v.Pulsa("CopiarEnY");
+  v.Pulsa("Menu_Borrar");
+  v.Pulsa("MostrarY");
+  EXPECT_TRUE(v.dialogos.modalesVistos.empty());
+  EXPECT_EQ(v.graf->Graf_Espectro->PixelEn(50, 100), ui::Paleta(2));
+  EXPECT_EQ(v.graf->Graf_Espectro->ColorFrente(), ui::Paleta(0));
+  EXPECT_EQ(v.estado.RegistroYMin, 5.0);
+  EXPECT_EQ(v.estado.RegistroYMax, 105.0f);
+}
+
+TEST(RegistrosVentana, ANeverFilledRegisterAsksFirst) {
+  for (const char* boton : {"Command1", "Command2", ""}) {
+    Ventana v;
+    Rampa(v.estado);
+    const Estado antes = v.estado;
+    v.dialogos.accionesModal.push_back([boton](QDialog& d) {
+      EXPECT_EQ(d.objectName(), "Aviso");
+      if (*boton != '\0') prueba::Pulsa(d, boton);  // "" closes it by its frame
+    });
+    v.Pulsa("MostrarZ");
+    ASSERT_EQ(v.dialogos.modalesVistos.size(), 1u);
+    if (std::string(boton) == "Command1") {
+      EXPECT_EQ(v.estado.EspectroMin, 0.0);
+      EXPECT_EQ(v.estado.EspectroMax, 0.0f);
+      EXPECT_EQ(v.estado.Espectro, Espectro401{});
+      EXPECT_EQ(v.graf->Superficie->Textos().front().texto, " 0");
+    } else {
+      EXPECT_EQ(v.estado.RespuestaAviso, 0);
+      EXPECT_EQ(v.estado.Espectro, antes.Espectro);
+      EXPECT_EQ(v.estado.EspectroMax, 105.0f);
+    }
+  }
+}
+
+TEST(RegistrosVentana, AnEarlierAcceptIsNeverReused) {
+  Ventana v;
+  v.dialogos.accionesModal.push_back([](QDialog& d) { prueba::Pulsa(d, "Command1"); });
+  v.Pulsa("CopiarDesdeX");
+  Rampa(v.estado);
+  v.estado.EspectroMin = 5;
+  v.dialogos.accionesModal.push_back([](QDialog&) {});  // closed by the frame
+  v.Pulsa("CopiarDesdeX");
+  EXPECT_EQ(v.estado.Espectro[400], 200.0f);
+}
+
+TEST(RegistrosVentana, SavingARegisterWritesItsOwnRange) {
+  QTemporaryDir dir;
+  Ventana v;
+  v.estado.EspectroCabecera = 3.0;
+  v.estado.Espectro[0] = 0.1f;
+  v.Pulsa("CopiarEnY");
+  v.dialogos.accionesModal.push_back([](QDialog& d) {
+    prueba::Escribe(d, "Text_DeltaMin", "20");
+    prueba::Escribe(d, "Text_DeltaMax", "60");
+    prueba::Pulsa(d, "Command1");
+  });
+  v.Pulsa("Barrido_Limites");
+  v.dialogos.respuestasFichero.push_back(dir.filePath("y.ASC"));
+  v.Pulsa("Salvar_RegistroY");
+  QFile f(dir.filePath("y.ASC"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(f.readAll().startsWith("3\r\n5\r\n105\r\n.1\r\n0\r\n"));
+  EXPECT_TRUE(v.dialogos.ficherosPedidos.back().salvar);
+}
+
+TEST(RegistrosVentana, SmoothMultiplyAndAddRegisterX) {
+  Ventana v;
+  v.estado.Espectro[200] = 5;
+  v.Pulsa("Menu_Suavizar");
+  EXPECT_FLOAT_EQ(v.estado.Espectro[200], 1.44f);
+  EXPECT_EQ(v.dialogos.punteroOcupado, 0);
+
+  Rampa(v.estado);
+  v.dialogos.accionesModal.push_back([](QDialog& d) {
+    prueba::Escribe(d, "Text_Factor", "2");
+    prueba::Pulsa(d, "Command1");
+  });
+  v.Pulsa("Menu_Multiplicar");
+  EXPECT_EQ(v.estado.Espectro[400], 400.0f);
+  v.Pulsa("Menu_Multiplicar");  // closed by its frame: nothing is multiplied
+  EXPECT_EQ(v.estado.Espectro[400], 400.0f);
+  v.dialogos.accionesModal.push_back([](QDialog& d) {
+    prueba::Escribe(d, "Text_Factor", "1e300");
+    prueba::Pulsa(d, "Command1");
+  });
+  v.Pulsa("Menu_Multiplicar");
+  EXPECT_EQ(v.estado.Espectro[400], 400.0f);
+  ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
+  EXPECT_EQ(v.dialogos.mensajes[0].texto, "Error  6: Desbordamiento");
+  v.dialogos.accionesModal.push_back([](QDialog& d) { prueba::Pulsa(d, "Command1"); });
+  v.Pulsa("Menu_Multiplicar");  // an empty text is 0, as typed
+  EXPECT_EQ(v.estado.Espectro, Espectro401{});
+
+  Rampa(v.estado);
+  v.Pulsa("CopiarEnX");
+  v.Pulsa("Grafica_Sumar");
+  v.Pulsa("Grafica_Sumar");
+  EXPECT_EQ(v.estado.Espectro[10], 15.0f);
+  EXPECT_EQ(v.estado.RegistroX[10], 5.0f);
+}
+
+}  // namespace
+}  // namespace varlek
