@@ -14,4 +14,6 @@ fi
 cmake -S "$raiz" -B "$dir" -DVARLEK_PRUEBAS=ON "${opciones[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
 cd "$dir"
+export LSAN_OPTIONS="suppressions=$raiz/tests/lsan.supp"
+export UBSAN_OPTIONS="print_stacktrace=1"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
