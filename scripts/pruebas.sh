@@ -6,10 +6,10 @@ raiz=$(cd "$(dirname "$0")/.." && pwd)
 "$raiz/scripts/dependencias.sh"
 if [ "${VARLEK_SANEADORES:-0}" = 1 ]; then
   dir="$raiz/build-saneado"
-  opciones=(-DCMAKE_BUILD_TYPE=Debug -DVARLEK_SANEADORES=ON)
+  opciones=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DVARLEK_SANEADORES=ON)
 else
   dir="$raiz/build"
-  opciones=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+  opciones=(-DCMAKE_BUILD_TYPE=Release)
 fi
 cmake -S "$raiz" -B "$dir" -DVARLEK_PRUEBAS=ON "${opciones[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"

@@ -39,7 +39,7 @@ constexpr Boton kBotones[] = {
 
 // The image store: file name and key, in the order they are stored.
 constexpr std::pair<const char*, const char*> kImagenes[] = {
-    {"open.bmp", "abrir"},   {"save.bmp", "guardar"},  {"lanzar.bmp", "lanzar"},
+    {"open.bmp", "abrir"},  {"save.bmp", "guardar"},    {"lanzar.bmp", "lanzar"},
     {"param.bmp", "param"}, {"cristal.bmp", "cristal"}, {"parar.bmp", "parar"},
 };
 }  // namespace
@@ -90,8 +90,8 @@ void Graf::CreaControles() {
   Label3 = ui::Etiqueta(Frame1, "Label3", "1) Introducción", TwRect(240, 720, 1455, 255), arial, azul);
   Label4 = ui::Etiqueta(Frame1, "Label4", "2) Programa", TwRect(240, 1080, 1455, 255), arial, azul);
   Label5 = ui::Etiqueta(Frame1, "Label5", "3) Simulaciones", TwRect(240, 1440, 1455, 255), arial, azul);
-  Label6 = ui::Etiqueta(Frame1, "Label6", "Acerca de ...", TwRect(720, 360, 1095, 375), ui::Fuente("Arial", 9, false, true),
-                    QColor(0, 128, 0));
+  Label6 = ui::Etiqueta(Frame1, "Label6", "Acerca de ...", TwRect(720, 360, 1095, 375),
+                        ui::Fuente("Arial", 9, false, true), QColor(0, 128, 0));
 
   const QFont sansNegrita = ui::Fuente("MS Sans Serif", 8.25, true);
   Esquema = new ui::Lienzo(Superficie);

@@ -44,11 +44,13 @@ void Cristal::CreaControles() {
   Text_BVec = ui::CajaTexto(this, "Text_BVec", TwRect(4560, 840, 975, 285), comun);
   Label3 = ui::Etiqueta(this, "Label3", "Ángulo:", TwRect(960, 1440, 2895, 495), grande, azul);
   Text_Theta = ui::CajaTexto(this, "Text_Theta", TwRect(4560, 1440, 975, 285), comun);
-  Label4 = ui::Etiqueta(this, "Label4", "Número de átomos en la celda unidad:(4 como máximo):",
-                        TwRect(480, 2160, 3495, 495), mediana, rojo);
+  Label4 =
+      ui::Etiqueta(this, "Label4", "Número de átomos en la celda unidad:(4 como máximo):", TwRect(480, 2160, 3495, 495),
+                   mediana, rojo);
   Text_At = ui::CajaTexto(this, "Text_At", TwRect(4680, 2280, 615, 285), comun);
-  Label5 = ui::Etiqueta(this, "Label5", "Coordenadas relativas  y  factor atómico (valor máximo:1) :",
-                        TwRect(480, 2880, 2895, 615), mediana, rojo);
+  Label5 = ui::Etiqueta(this, "Label5",
+                        "Coordenadas relativas  y  factor atómico (valor máximo:1) :", TwRect(480, 2880, 2895, 615),
+                        mediana, rojo);
   Label6 = ui::Etiqueta(this, "Label6", "x", TwRect(3720, 3000, 375, 255), mediana, rojo);
   Label7 = ui::Etiqueta(this, "Label7", "y", TwRect(4560, 3000, 375, 375), mediana, rojo);
   Label11 = ui::Etiqueta(this, "Label11", "f", TwRect(5400, 3000, 495, 375), mediana, rojo);

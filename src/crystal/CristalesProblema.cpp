@@ -44,8 +44,7 @@ void CargaCristalProblema(Estado& e, int n) {
 
 std::string AvisoCristalProblema(int n) {
   CristalProblemaN(n);  // only presets 1 to 5 have messages
-  const std::string comienzo =
-      "Al cargar los parámetros del cristal problema, el programa impide su visualización. ";
+  const std::string comienzo = "Al cargar los parámetros del cristal problema, el programa impide su visualización. ";
   if (n == 1) {
     return comienzo + "Seleccionar la opción 'Cerrar problema', del menú 'Cristal', para volver a la situación normal";
   }

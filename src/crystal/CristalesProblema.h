@@ -18,7 +18,7 @@ struct AtomoProblema {
 struct CristalProblema {
   double AVec;
   double BVec;
-  double Theta;  // radians
+  double Theta;            // radians
   std::int16_t NumAtomos;  // 1 or 2: the slots the preset writes
   AtomoProblema atomos[2];
 };

@@ -12,7 +12,8 @@ namespace varlek {
 
 std::optional<QString> Graf::PideFichero(bool salvar) {
   ui::OpcionesFichero opciones;
-  opciones.titulo = salvar ? "Seleccionar directorio y escribir el nombre del fichero" : "Seleccionar el fichero de datos";
+  opciones.titulo =
+      salvar ? "Seleccionar directorio y escribir el nombre del fichero" : "Seleccionar el fichero de datos";
   opciones.filtro = "Todos los ficheros(*.*)|*.*|Ficheros de datos(*.ASC)|*.ASC";
   opciones.filtroInicial = 2;
   opciones.preguntaSobrescribir = salvar;

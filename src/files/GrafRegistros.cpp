@@ -13,9 +13,12 @@ namespace varlek {
 Graf::Registro Graf::RegistroDe(char letra) {
   Estado& e = estado_;
   switch (letra) {
-    case 'X': return {e.RegistroX, e.RegistroXCabecera, e.RegistroXMin, e.RegistroXMax, 12};
-    case 'Y': return {e.RegistroY, e.RegistroYCabecera, e.RegistroYMin, e.RegistroYMax, 2};
-    default: return {e.RegistroZ, e.RegistroZCabecera, e.RegistroZMin, e.RegistroZMax, 9};
+    case 'X':
+      return {e.RegistroX, e.RegistroXCabecera, e.RegistroXMin, e.RegistroXMax, 12};
+    case 'Y':
+      return {e.RegistroY, e.RegistroYCabecera, e.RegistroYMin, e.RegistroYMax, 2};
+    default:
+      return {e.RegistroZ, e.RegistroZCabecera, e.RegistroZMin, e.RegistroZMax, 9};
   }
 }
 

@@ -12,7 +12,12 @@ namespace varlek {
 
 namespace {
 
-std::string Entrecomillado(std::string_view texto) { return "\"" + std::string(texto) + "\""; }
+std::string Entrecomillado(std::string_view texto) {
+  std::string resultado(1, '"');
+  resultado.append(texto);
+  resultado.push_back('"');
+  return resultado;
+}
 
 LecturaLinea Falla(std::string mensaje) { return {std::nullopt, std::move(mensaje)}; }
 

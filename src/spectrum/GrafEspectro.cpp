@@ -35,8 +35,8 @@ void Graf::DibujaEjes() {
   for (int k = 0; k <= 5; ++k) {
     const QString texto = QString::fromStdString(intensidades[static_cast<std::size_t>(k)]);
     const QSize medida = Superficie->MideTexto(texto);
-    Superficie->Escribe(QPoint(r.left() - ui::Tw(50) - medida.width(), r.top() + k * r.height() / 5 - medida.height() / 2),
-                        texto);
+    Superficie->Escribe(
+        QPoint(r.left() - ui::Tw(50) - medida.width(), r.top() + k * r.height() / 5 - medida.height() / 2), texto);
   }
 }
 

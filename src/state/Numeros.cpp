@@ -29,7 +29,7 @@ std::string Compone(const char* texto, std::size_t longitud, int exponenteMaximo
   for (char c : mantisa)
     if (c != '.') digitos.push_back(c);
   while (digitos.size() > 1 && digitos.back() == '0') digitos.pop_back();
-  if (digitos == "0") return signoPositivo + std::string("0");
+  if (digitos == "0") return std::string(signoPositivo) + "0";
 
   if (exponente >= -4 && exponente <= exponenteMaximo) {
     if (exponente < 0) return signo + "." + std::string(static_cast<std::size_t>(-exponente - 1), '0') + digitos;
@@ -38,7 +38,10 @@ std::string Compone(const char* texto, std::size_t longitud, int exponenteMaximo
     return signo + digitos.substr(0, enteros) + "." + digitos.substr(enteros);
   }
   std::string resultado = signo + digitos.substr(0, 1);
-  if (digitos.size() > 1) resultado += "." + digitos.substr(1);
+  if (digitos.size() > 1) {
+    resultado += '.';
+    resultado.append(digitos, 1);
+  }
   const int magnitud = exponente < 0 ? -exponente : exponente;
   resultado += exponente < 0 ? "E-" : "E+";
   if (magnitud < 10) resultado += "0";
@@ -47,16 +50,17 @@ std::string Compone(const char* texto, std::size_t longitud, int exponenteMaximo
 
 template <typename T>
 std::string NoFinito(T valor, const char* signoPositivo) {
-  if (std::isnan(valor)) return signoPositivo + std::string("NaN");
-  return valor < 0 ? "-Inf" : signoPositivo + std::string("Inf");
+  if (std::isnan(valor)) return std::string(signoPositivo) + "NaN";
+  return valor < 0 ? std::string("-Inf") : std::string(signoPositivo) + "Inf";
 }
 
 template <typename T>
 std::string Formatea(T valor, int cifras, int exponenteMaximo, const char* signoPositivo) {
   if (!std::isfinite(valor)) return NoFinito(valor, signoPositivo);
   char buffer[64];
-  const auto r = cifras > 0 ? std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::scientific, cifras - 1)
-                            : std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::scientific);
+  const auto r = cifras > 0
+                     ? std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::scientific, cifras - 1)
+                     : std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::scientific);
   return Compone(buffer, static_cast<std::size_t>(r.ptr - buffer), exponenteMaximo, signoPositivo);
 }
 
@@ -87,8 +91,8 @@ double LeeNumero(std::string_view texto) {
   }
   bool hayDigitos = false;
   bool hayPunto = false;
-  int cifrasEnteras = 0;      // significant digits before the point
-  int cerosFraccion = 0;      // zeros after the point before the first significant digit
+  int cifrasEnteras = 0;       // significant digits before the point
+  int cerosFraccion = 0;       // zeros after the point before the first significant digit
   bool significativo = false;  // a non-zero digit has been seen
   for (;; ++i) {
     saltaBlancos();
@@ -131,7 +135,8 @@ double LeeNumero(std::string_view texto) {
     }
     if (hayExp) {
       if (expNegativo) exponente = -exponente;
-      limpio += "e" + std::to_string(exponente);
+      limpio += 'e';
+      limpio += std::to_string(exponente);
     }
   }
   if (!significativo) return 0.0;

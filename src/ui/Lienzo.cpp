@@ -93,7 +93,9 @@ void Lienzo::Arco(double x, double y, double r, double desde, double hasta, std:
   AjustaImagen();
   const QPoint centro = APixel(x, y);
   const int radio = static_cast<int>(std::lround(std::abs(r * EscalaX())));
-  const auto dieciseisavos = [](double radianes) { return static_cast<int>(std::lround(radianes * 180 / 3.1416 * 16)); };
+  const auto dieciseisavos = [](double radianes) {
+    return static_cast<int>(std::lround(radianes * 180 / 3.1416 * 16));
+  };
   QPainter pintor(&imagen_);
   pintor.setPen(Pluma(color.value_or(frente_)));
   pintor.drawArc(QRect(centro.x() - radio, centro.y() - radio, 2 * radio, 2 * radio), dieciseisavos(desde),

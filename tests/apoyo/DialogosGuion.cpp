@@ -1,8 +1,9 @@
 #include "apoyo/DialogosGuion.h"
 
+#include <gtest/gtest.h>
+
 #include <QLineEdit>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 namespace varlek::prueba {
 

@@ -1,8 +1,9 @@
 #include "apoyo/Entorno.h"
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
-#include <gtest/gtest.h>
 
 namespace varlek::prueba {
 

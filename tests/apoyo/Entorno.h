@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "app/Graf.h"
 #include "apoyo/DialogosGuion.h"
+#include "app/Graf.h"
 #include "state/Estado.h"
 
 namespace varlek::prueba {

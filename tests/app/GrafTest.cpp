@@ -6,8 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
-#include <map>
 #include <QToolBar>
+#include <map>
 
 #include "apoyo/Entorno.h"
 #include "app/MuestraError.h"
@@ -119,8 +119,8 @@ TEST(Graf, ToolbarOrderKeysTooltipsAndImages) {
   ASSERT_EQ(botones.size(), 7);
   EXPECT_TRUE(botones[0]->isSeparator());
   const std::pair<const char*, const char*> esperados[] = {
-      {"abrir", "Abrir archivo"}, {"guardar", "Guardar archivo"},   {"param", "Fijar parámetros del cristal"},
-      {"cristal", "Mostrar estructura"}, {"lanzar", "Lanzar barrido"}, {"parar", "Detener barrido"}};
+      {"abrir", "Abrir archivo"},        {"guardar", "Guardar archivo"}, {"param", "Fijar parámetros del cristal"},
+      {"cristal", "Mostrar estructura"}, {"lanzar", "Lanzar barrido"},   {"parar", "Detener barrido"}};
   for (int i = 0; i < 6; ++i) {
     QAction* b = botones[i + 1];
     EXPECT_EQ(b->data().toString(), esperados[i].first);
@@ -141,7 +141,7 @@ TEST(Graf, ToolbarButtonRunsTheMenuItemsHandler) {
   Graf& g = *v.graf;
   const std::pair<const char*, const char*> enlaces[] = {
       {"abrir", "Menu_Fichero_Cargar"}, {"guardar", "Menu_Fichero_Salvar"}, {"param", "Menu_Parametros"},
-      {"cristal", "Cristal_Mostrar"},   {"lanzar", "Barrido_Lanzar"},      {"parar", "Barrido_Detener"}};
+      {"cristal", "Cristal_Mostrar"},   {"lanzar", "Barrido_Lanzar"},       {"parar", "Barrido_Detener"}};
   std::map<QString, int> veces;
   for (const auto& [clave, item] : enlaces) {
     QAction* menu = g.findChild<QAction*>(item);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "apoyo/CodigoError.h"
 #include "crystal/CristalesProblema.h"
 #include "state/ErrorVarlek.h"
 #include "state/Estado.h"
@@ -34,9 +35,8 @@ TEST(CristalesProblema, CadaPresetCargaSusValoresYSoloSusAtomos) {
     double x2, y2;
   };
   const Caso casos[] = {
-      {4.42, 4.42, 3.1416 / 2, 1, 0, 0},      {3.65, 3.65, 3.1416 / 3, 1, 0, 0},
-      {4.42, 5.55, 3.1416 / 2, 1, 0, 0},      {7.5, 7.5, 3.1416 / 2, 2, 0.5, 0},
-      {6, 6, 3.1416 / 2, 2, 0.25, 0.25},
+      {4.42, 4.42, 3.1416 / 2, 1, 0, 0}, {3.65, 3.65, 3.1416 / 3, 1, 0, 0}, {4.42, 5.55, 3.1416 / 2, 1, 0, 0},
+      {7.5, 7.5, 3.1416 / 2, 2, 0.5, 0}, {6, 6, 3.1416 / 2, 2, 0.25, 0.25},
   };
   for (int n = 1; n <= 5; ++n) {
     SCOPED_TRACE(n);
@@ -86,12 +86,7 @@ TEST(CristalesProblema, MensajesExactos) {
 TEST(CristalesProblema, SoloHayCincoPresets) {
   for (int n : {0, 6, -1}) {
     Estado e = EstadoPrevio();
-    try {
-      CargaCristalProblema(e, n);
-      ADD_FAILURE() << n;
-    } catch (const ErrorVarlek& error) {
-      EXPECT_EQ(error.Codigo(), codigo::FueraDeIntervalo);
-    }
+    EXPECT_EQ(prueba::CodigoDe([&] { CargaCristalProblema(e, n); }), codigo::FueraDeIntervalo) << n;
     EXPECT_EQ(e.Problema, 0);
     EXPECT_THROW(AvisoCristalProblema(n), ErrorVarlek);
     EXPECT_THROW(ConfirmacionCristalProblema(n), ErrorVarlek);

@@ -23,11 +23,12 @@ TEST_F(ColocacionTest, CadaDialogoSeCentraSobreLaVentanaPrincipal) {
     QString titulo;
   };
   const Caso casos[] = {
-      {"Cristal", [&] { return std::make_unique<Cristal>(estado, dialogos, &principal); }, {424, 427},
+      {"Cristal",
+       [&] { return std::make_unique<Cristal>(estado, dialogos, &principal); },
+       {424, 427},
        "Condiciones del espectro"},
       {"Lambda", [&] { return std::make_unique<Lambda>(estado, &principal); }, {360, 129}, ""},
-      {"Limites", [&] { return std::make_unique<Limites>(estado, &principal); }, {383, 190},
-       "LÍMITES DEL BARRIDO"},
+      {"Limites", [&] { return std::make_unique<Limites>(estado, &principal); }, {383, 190}, "LÍMITES DEL BARRIDO"},
       {"Factor", [&] { return std::make_unique<Factor>(estado, &principal); }, {353, 110}, ""},
       {"Aviso", [&] { return std::make_unique<Aviso>(estado, &principal); }, {410, 143}, "AVISO"},
   };
@@ -39,8 +40,7 @@ TEST_F(ColocacionTest, CadaDialogoSeCentraSobreLaVentanaPrincipal) {
       EXPECT_EQ(dialogo->objectName(), caso.nombre);
       EXPECT_EQ(dialogo->size(), caso.tamano) << caso.nombre;
       EXPECT_EQ(dialogo->windowTitle(), caso.titulo) << caso.nombre;
-      const QPoint esperado((grande.width() - caso.tamano.width()) / 2,
-                            (grande.height() - caso.tamano.height()) / 2);
+      const QPoint esperado((grande.width() - caso.tamano.width()) / 2, (grande.height() - caso.tamano.height()) / 2);
       EXPECT_EQ(dialogo->pos(), esperado) << caso.nombre;
     }
   }

@@ -38,11 +38,22 @@ TEST_F(CristalTest, TrasElArranqueMuestraCeroUnAtomoYFactoresUno) {
 }
 
 TEST_F(CristalTest, AceptarGuardaCadaCampoEnSuVariable) {
-  Acepta({{"Text_AVec", "3.5"}, {"Text_BVec", "4"}, {"Text_Theta", "60"}, {"Text_At", "2"},
-          {"Text_X1", "0.1"}, {"Text_Y1", "0.2"}, {"Text_F1", "0.3"},
-          {"Text_X2", "0.4"}, {"Text_Y2", "0.5"}, {"Text_F2", "0.6"},
-          {"Text_X3", "0.7"}, {"Text_Y3", "0.8"}, {"Text_F3", "0.9"},
-          {"Text_X4", "-1"},  {"Text_Y4", "-2"},  {"Text_F4", "3"}});
+  Acepta({{"Text_AVec", "3.5"},
+          {"Text_BVec", "4"},
+          {"Text_Theta", "60"},
+          {"Text_At", "2"},
+          {"Text_X1", "0.1"},
+          {"Text_Y1", "0.2"},
+          {"Text_F1", "0.3"},
+          {"Text_X2", "0.4"},
+          {"Text_Y2", "0.5"},
+          {"Text_F2", "0.6"},
+          {"Text_X3", "0.7"},
+          {"Text_Y3", "0.8"},
+          {"Text_F3", "0.9"},
+          {"Text_X4", "-1"},
+          {"Text_Y4", "-2"},
+          {"Text_F4", "3"}});
   EXPECT_EQ(estado.AVec, 3.5);
   EXPECT_EQ(estado.BVec, 4);
   EXPECT_EQ(estado.Theta, 60 * 6.2832 / 360);
@@ -66,13 +77,10 @@ TEST_F(CristalTest, LoAceptadoSeMuestraAlReabrir) {
   const Caso casos[] = {
       {"Text_Theta", "-60", " 60"},  // the angle without its sign
       {"Text_Theta", "90", " 90"},   // 89.99999999999999 on the way back, 15 digits shown
-      {"Text_X2", "0.25", " .25"},
-      {"Text_Y4", "-0.5", "-.5"},
-      {"Text_F3", "0.1", " .1"},     // a float shows 7 digits at most
-      {"Text_AVec", "", " 0"},
-      {"Text_BVec", "1,5", " 1"},    // the comma ends the number
-      {"Text_AVec", "abc", " 0"},
-      {"Text_AVec", " 1 2.5", " 12.5"},  // blanks are skipped inside the number too
+      {"Text_X2", "0.25", " .25"},  {"Text_Y4", "-0.5", "-.5"},
+      {"Text_F3", "0.1", " .1"},                                       // a float shows 7 digits at most
+      {"Text_AVec", "", " 0"},      {"Text_BVec", "1,5", " 1"},        // the comma ends the number
+      {"Text_AVec", "abc", " 0"},   {"Text_AVec", " 1 2.5", " 12.5"},  // blanks are skipped inside the number too
   };
   for (const Caso& caso : casos) {
     AsignaValoresIniciales(estado);

@@ -2,8 +2,9 @@
 // A fresh state after the start-up defaults, scripted message boxes, and a
 // plain main window of a known size for each dialog test.
 
-#include <QWidget>
 #include <gtest/gtest.h>
+
+#include <QWidget>
 
 #include "apoyo/DialogosGuion.h"
 #include "apoyo/Entorno.h"

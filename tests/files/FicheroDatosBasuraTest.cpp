@@ -69,11 +69,21 @@ class Generador {
       const std::size_t pos = Hasta(s.size());
       const std::size_t largo = 1 + Hasta(std::min<std::size_t>(64, s.size() - pos));
       switch (Hasta(5)) {
-        case 0: s[pos] = Byte(); break;
-        case 1: s.insert(pos, 1 + Hasta(3), Byte()); break;
-        case 2: s.erase(pos, largo); break;
-        case 3: s.insert(pos, s.substr(pos, largo)); break;
-        default: s.resize(pos); break;
+        case 0:
+          s[pos] = Byte();
+          break;
+        case 1:
+          s.insert(pos, 1 + Hasta(3), Byte());
+          break;
+        case 2:
+          s.erase(pos, largo);
+          break;
+        case 3:
+          s.insert(pos, s.substr(pos, largo));
+          break;
+        default:
+          s.resize(pos);
+          break;
       }
     }
     return s;
@@ -116,13 +126,13 @@ TEST(LeeDatosBasura, ExtremeShapes) {
       std::string(1 << 20, '\r'),
       std::string(200000, ' ') + "1",
       millonDeLineas,
-      "\"" + std::string(200000, 'x') + "\"\r\n" + sinCabecera,
+      std::string("\"") + std::string(200000, 'x') + "\"\r\n" + sinCabecera,
       std::string(200000, 'x') + "\r\n" + sinCabecera,
-      "\xC3\x28\xFF\xFE\xED\xA0\x80\r\n" + sinCabecera,
+      std::string("\xC3\x28\xFF\xFE\xED\xA0\x80\r\n") + sinCabecera,
       std::string("\0\0\0\r\n", 5) + sinCabecera,
-      "\"" + valido,
+      std::string("\"") + valido,
       valido + "\"" + std::string(100000, '9'),
-      "1E99999999999999999999\r\n-1E-99999999999\r\n" + sinCabecera.substr(sinCabecera.find('\n') + 1),
+      std::string("1E99999999999999999999\r\n-1E-99999999999\r\n") + sinCabecera.substr(sinCabecera.find('\n') + 1),
   };
   for (const auto& forma : formas) CompruebaLectura(forma);
 

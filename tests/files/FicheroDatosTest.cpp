@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "apoyo/CodigoError.h"
 #include "files/FicheroDatos.h"
 #include "state/ErrorVarlek.h"
 #include "state/Estado.h"
@@ -37,15 +38,6 @@ std::string Une(const std::vector<std::string>& lineas, const std::string& fin =
   std::string texto;
   for (const auto& l : lineas) texto += l + fin;
   return texto;
-}
-
-int CodigoDe(const std::function<void()>& operacion) {
-  try {
-    operacion();
-  } catch (const ErrorVarlek& e) {
-    return e.Codigo();
-  }
-  return 0;
 }
 
 // A spectrum like a scan's: a peak over a sloping background, values whose
@@ -104,11 +96,11 @@ TEST(TextoDatos, ValuesTheFileCannotCarryAreRefused) {
   for (const float malo : {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()}) {
     DatosEspectro d;
     d.puntos[123] = malo;
-    EXPECT_EQ(CodigoDe([&] { TextoDatos(d); }), codigo::Desbordamiento);
+    EXPECT_EQ(prueba::CodigoDe([&] { TextoDatos(d); }), codigo::Desbordamiento);
   }
   DatosEspectro d;
   d.minimo = std::numeric_limits<double>::infinity();
-  EXPECT_EQ(CodigoDe([&] { TextoDatos(d); }), codigo::Desbordamiento);
+  EXPECT_EQ(prueba::CodigoDe([&] { TextoDatos(d); }), codigo::Desbordamiento);
 }
 
 TEST(LeeDatos, NumberFormsOfEveryWriter) {
@@ -117,10 +109,10 @@ TEST(LeeDatos, NumberFormsOfEveryWriter) {
     float valor;
   };
   const Caso casos[] = {
-      {".25", 0.25f},       {"0.25", 0.25f},    {"2.5E-01", 0.25f}, {"2.5D-01", 0.25f},  {"2.5e-1", 0.25f},
-      {"  .25", 0.25f},     {"\t .25", 0.25f},  {"-.25", -0.25f},   {"+.25", 0.25f},    {".25  ", 0.25f},
-      {"123.4568", 123.4568f},                  {"1.234568E+07", 12345680.0f},         {"abc", 0.0f},
-      {"", 0.0f},           {"\"12.5\"", 12.5f}, {"3abc", 3.0f},
+      {".25", 0.25f},    {"0.25", 0.25f},  {"2.5E-01", 0.25f},      {"2.5D-01", 0.25f},
+      {"2.5e-1", 0.25f}, {"  .25", 0.25f}, {"\t .25", 0.25f},       {"-.25", -0.25f},
+      {"+.25", 0.25f},   {".25  ", 0.25f}, {"123.4568", 123.4568f}, {"1.234568E+07", 12345680.0f},
+      {"abc", 0.0f},     {"", 0.0f},       {"\"12.5\"", 12.5f},     {"3abc", 3.0f},
   };
   for (const auto& c : casos) {
     auto lineas = LineasBase();
@@ -146,8 +138,13 @@ TEST(LeeDatos, FieldsEndAtCommasAndAtEveryKindOfLineEnd) {
   for (const auto& l : lineas) unaLinea += l + ",";
   std::string conBlancos;
   for (const auto& l : lineas) conBlancos += " \t" + l + "\r\n";
-  const std::string formas[] = {Une(lineas, "\n"), Une(lineas, "\r"), Une(lineas, ",\r\n"), Une(lineas, " ,\n"),
-                                unaLinea, conBlancos, Une(lineas).substr(0, Une(lineas).size() - 2)};
+  const std::string formas[] = {Une(lineas, "\n"),
+                                Une(lineas, "\r"),
+                                Une(lineas, ",\r\n"),
+                                Une(lineas, " ,\n"),
+                                unaLinea,
+                                conBlancos,
+                                Une(lineas).substr(0, Une(lineas).size() - 2)};
   for (const auto& forma : formas) {
     const auto d = LeeDatos(forma);
     EXPECT_EQ(d.cabecera, referencia.cabecera);
@@ -191,15 +188,15 @@ TEST(LeeDatos, ShortFilesAndValuesOutOfRangeAreErrors) {
   auto lineas = LineasBase();
   const std::string completo = Une(lineas);
   lineas.resize(3 + 300);
-  EXPECT_EQ(CodigoDe([&] { LeeDatos(Une(lineas)); }), codigo::FinDeFichero);
-  EXPECT_EQ(CodigoDe([&] { LeeDatos(completo.substr(0, completo.size() - 3)); }), codigo::FinDeFichero);
-  EXPECT_EQ(CodigoDe([&] { LeeDatos(""); }), codigo::FinDeFichero);
-  EXPECT_EQ(CodigoDe([&] { LeeDatos("\"sin cerrar\r\n" + completo.substr(2)); }), codigo::FinDeFichero);
+  EXPECT_EQ(prueba::CodigoDe([&] { LeeDatos(Une(lineas)); }), codigo::FinDeFichero);
+  EXPECT_EQ(prueba::CodigoDe([&] { LeeDatos(completo.substr(0, completo.size() - 3)); }), codigo::FinDeFichero);
+  EXPECT_EQ(prueba::CodigoDe([&] { LeeDatos(""); }), codigo::FinDeFichero);
+  EXPECT_EQ(prueba::CodigoDe([&] { LeeDatos("\"sin cerrar\r\n" + completo.substr(2)); }), codigo::FinDeFichero);
 
   for (int linea : {2, 4, 403}) {
     lineas = LineasBase();
     lineas[linea] = "1E39";
-    EXPECT_EQ(CodigoDe([&] { LeeDatos(Une(lineas)); }), codigo::Desbordamiento) << linea;
+    EXPECT_EQ(prueba::CodigoDe([&] { LeeDatos(Une(lineas)); }), codigo::Desbordamiento) << linea;
   }
   lineas = LineasBase();
   lineas[1] = "1E39";
@@ -276,18 +273,18 @@ TEST_F(FicheroDatosDisco, LoadReadsFieldsAcrossItsReadingBlocks) {
 }
 
 TEST_F(FicheroDatosDisco, LoadFailuresCarryTheirCodes) {
-  EXPECT_EQ(CodigoDe([&] { CargaDatos(Ruta("no-existe.ASC")); }), codigo::FicheroNoExiste);
-  EXPECT_EQ(CodigoDe([&] { CargaDatos(Ruta("no-hay/datos.ASC")); }), codigo::CaminoNoEncontrado);
-  EXPECT_EQ(CodigoDe([&] { CargaDatos(carpeta_.string()); }), codigo::AccesoIncorrecto);
+  EXPECT_EQ(prueba::CodigoDe([&] { CargaDatos(Ruta("no-existe.ASC")); }), codigo::FicheroNoExiste);
+  EXPECT_EQ(prueba::CodigoDe([&] { CargaDatos(Ruta("no-hay/datos.ASC")); }), codigo::CaminoNoEncontrado);
+  EXPECT_EQ(prueba::CodigoDe([&] { CargaDatos(carpeta_.string()); }), codigo::AccesoIncorrecto);
   auto lineas = LineasBase();
   lineas.resize(303);
   Escribe(Ruta("corto.ASC"), Une(lineas));
-  EXPECT_EQ(CodigoDe([&] { CargaDatos(Ruta("corto.ASC")); }), codigo::FinDeFichero);
+  EXPECT_EQ(prueba::CodigoDe([&] { CargaDatos(Ruta("corto.ASC")); }), codigo::FinDeFichero);
 }
 
 TEST_F(FicheroDatosDisco, LoadOfAnEndlessDeviceStops) {
   if (!fs::is_character_file("/dev/zero")) GTEST_SKIP() << "sin /dev/zero";
-  EXPECT_EQ(CodigoDe([] { CargaDatos("/dev/zero"); }), codigo::FinDeFichero);
+  EXPECT_EQ(prueba::CodigoDe([] { CargaDatos("/dev/zero"); }), codigo::FinDeFichero);
 }
 
 TEST_F(FicheroDatosDisco, SavingOverAFileReplacesItAndKeepsItsPermissions) {
@@ -334,7 +331,7 @@ TEST_F(FicheroDatosDisco, AFailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
 
   DatosEspectro invalido;
   invalido.puntos[7] = std::numeric_limits<float>::infinity();
-  EXPECT_EQ(CodigoDe([&] { SalvaDatos(ruta, invalido); }), codigo::Desbordamiento);
+  EXPECT_EQ(prueba::CodigoDe([&] { SalvaDatos(ruta, invalido); }), codigo::Desbordamiento);
   EXPECT_EQ(Contenido(ruta), "anterior");
 
   // A file size limit makes the writes themselves fail, as a full disk does.
@@ -344,21 +341,22 @@ TEST_F(FicheroDatosDisco, AFailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
   rlimit corto = limite;
   corto.rlim_cur = 1000;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &corto), 0);
-  const int codigoLleno = CodigoDe([&] { SalvaDatos(ruta, EspectroRealista()); });
+  const int codigoLleno = prueba::CodigoDe([&] { SalvaDatos(ruta, EspectroRealista()); });
   ::setrlimit(RLIMIT_FSIZE, &limite);
   std::signal(SIGXFSZ, senal);
   EXPECT_EQ(codigoLleno, codigo::DiscoLleno);
   EXPECT_EQ(Contenido(ruta), "anterior");
   EXPECT_EQ(Entradas(), std::set<std::string>{"guardado.ASC"});
 
-  EXPECT_EQ(CodigoDe([&] { SalvaDatos(Ruta("no-hay/guardado.ASC"), DatosEspectro{}); }), codigo::CaminoNoEncontrado);
-  EXPECT_EQ(CodigoDe([&] { SalvaDatos(carpeta_.string(), DatosEspectro{}); }), codigo::AccesoIncorrecto);
+  EXPECT_EQ(prueba::CodigoDe([&] { SalvaDatos(Ruta("no-hay/guardado.ASC"), DatosEspectro{}); }),
+            codigo::CaminoNoEncontrado);
+  EXPECT_EQ(prueba::CodigoDe([&] { SalvaDatos(carpeta_.string(), DatosEspectro{}); }), codigo::AccesoIncorrecto);
   EXPECT_EQ(Entradas(), std::set<std::string>{"guardado.ASC"});
 }
 
 TEST_F(FicheroDatosDisco, SavingToAFullDeviceReportsItAndLeavesTheDevice) {
   if (!fs::is_character_file("/dev/full")) GTEST_SKIP() << "sin /dev/full";
-  EXPECT_EQ(CodigoDe([] { SalvaDatos("/dev/full", DatosEspectro{}); }), codigo::DiscoLleno);
+  EXPECT_EQ(prueba::CodigoDe([] { SalvaDatos("/dev/full", DatosEspectro{}); }), codigo::DiscoLleno);
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
   for (const auto& e : fs::directory_iterator("/dev"))
     EXPECT_NE(e.path().filename().string().rfind(".varlek-", 0), 0u) << e.path();

@@ -15,19 +15,19 @@ TEST(LineaBarrido, NumbersMustBeWholeDecimalNumbers) {
     const char* texto;
     double valor;
   };
-  const Caso buenos[] = {{"1.5418", 1.5418}, {"-30", -30}, {"+2", 2}, {".25", 0.25},
+  const Caso buenos[] = {{"1.5418", 1.5418}, {"-30", -30},  {"+2", 2},        {".25", 0.25},
                          {"5.", 5},          {"1e3", 1000}, {"2.5E-1", 0.25}, {"0", 0}};
   for (const auto& c : buenos) EXPECT_EQ(LeeNumeroEstricto(c.texto), c.valor) << c.texto;
 
-  const char* malos[] = {"1,5", "abc", "", "1.5x", " 1", "1 ", "+-1", "++1", "--1", "-", ".",
-                         "1.5.2", "1e", "0x10", "inf", "nan", "1e999", "1D3"};
+  const char* malos[] = {"1,5", "abc", "",      "1.5x", " 1",   "1 ",  "+-1", "++1",   "--1",
+                         "-",   ".",   "1.5.2", "1e",   "0x10", "inf", "nan", "1e999", "1D3"};
   for (const char* texto : malos) EXPECT_FALSE(LeeNumeroEstricto(texto)) << '"' << texto << '"';
 }
 
 TEST(LineaBarrido, FullLine) {
-  const auto lectura = Lee({"--a", "4.42", "--b", "5.55", "--angulo", "60", "--atomo", "0,0,1", "--atomo",
-                            ".5,.25,0.1", "--lambda", "2.2909", "--min", "10", "--max", "170", "--giro", "-30",
-                            "-o", "salida.ASC"});
+  const auto lectura =
+      Lee({"--a",      "4.42",   "--b",   "5.55", "--angulo", "60",  "--atomo", "0,0,1", "--atomo", ".5,.25,0.1",
+           "--lambda", "2.2909", "--min", "10",   "--max",    "170", "--giro",  "-30",   "-o",      "salida.ASC"});
   ASSERT_TRUE(lectura.orden) << lectura.error;
   const OrdenBarrido& o = *lectura.orden;
   EXPECT_FALSE(o.ayuda);

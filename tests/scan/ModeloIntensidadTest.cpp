@@ -4,6 +4,7 @@
 #include <limits>
 #include <vector>
 
+#include "apoyo/CodigoError.h"
 #include "scan/ModeloIntensidad.h"
 #include "state/ErrorVarlek.h"
 
@@ -182,12 +183,7 @@ TEST(ModeloIntensidad, ValuesTheModelCannotUseAreErrors) {
     e.DeltaRad = Radianes(20);
     e.Intensidad = 123;
     c.cambia(e);
-    try {
-      EvaluaIntensidad(e);
-      ADD_FAILURE() << c.nombre << ": no error";
-    } catch (const ErrorVarlek& error) {
-      EXPECT_EQ(error.Codigo(), c.codigo) << c.nombre;
-    }
+    EXPECT_EQ(prueba::CodigoDe([&] { EvaluaIntensidad(e); }), c.codigo) << c.nombre;
     EXPECT_EQ(e.Intensidad, 123) << c.nombre << ": a failed evaluation stores nothing";
   }
 }

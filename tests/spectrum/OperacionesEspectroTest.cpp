@@ -3,6 +3,7 @@
 #include <functional>
 #include <limits>
 
+#include "apoyo/CodigoError.h"
 #include "spectrum/OperacionesEspectro.h"
 #include "state/ErrorVarlek.h"
 #include "state/Numeros.h"
@@ -14,15 +15,6 @@ Espectro401 Pico(int punto, float valor) {
   Espectro401 e;
   e[punto] = valor;
   return e;
-}
-
-int CodigoDe(const std::function<void()>& operacion) {
-  try {
-    operacion();
-  } catch (const ErrorVarlek& e) {
-    return e.Codigo();
-  }
-  return 0;
 }
 
 TEST(Suaviza, ASpikeSpreadsTwoPointsDownAndTrailsUp) {
@@ -88,9 +80,9 @@ TEST(Multiplica, AProductBeyondTheFloatRangeIsAnOverflowAndChangesNothing) {
   for (int i = 0; i <= 400; ++i) e[i] = static_cast<float>(i);
   e[400] = 3e37f;
   const auto original = e;
-  EXPECT_EQ(CodigoDe([&] { Multiplica(e, 20.0f); }), codigo::Desbordamiento);
+  EXPECT_EQ(prueba::CodigoDe([&] { Multiplica(e, 20.0f); }), codigo::Desbordamiento);
   EXPECT_EQ(e, original);
-  EXPECT_EQ(CodigoDe([&] { Multiplica(e, std::numeric_limits<float>::quiet_NaN()); }), codigo::Desbordamiento);
+  EXPECT_EQ(prueba::CodigoDe([&] { Multiplica(e, std::numeric_limits<float>::quiet_NaN()); }), codigo::Desbordamiento);
   EXPECT_EQ(e, original);
 }
 
@@ -113,7 +105,7 @@ TEST(SumaRegistro, ASumBeyondTheFloatRangeIsAnOverflowAndChangesNothing) {
   e[250] = 3e38f;
   registro[250] = 3e38f;
   const auto original = e;
-  EXPECT_EQ(CodigoDe([&] { SumaRegistro(e, registro); }), codigo::Desbordamiento);
+  EXPECT_EQ(prueba::CodigoDe([&] { SumaRegistro(e, registro); }), codigo::Desbordamiento);
   EXPECT_EQ(e, original);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "apoyo/CodigoError.h"
 #include "state/ErrorVarlek.h"
 #include "state/Estado.h"
 
@@ -94,12 +95,7 @@ TEST(Estado, IniciaCristalClearsOnlyTheLattice) {
 TEST(Estado, TablesRefuseIndicesOutsideTheirRange) {
   Estado e;
   for (int i : {-1, 401}) {
-    try {
-      e.Espectro[i] = 1;
-      ADD_FAILURE() << i;
-    } catch (const ErrorVarlek& error) {
-      EXPECT_EQ(error.Codigo(), 9);
-    }
+    EXPECT_EQ(prueba::CodigoDe([&] { e.Espectro[i] = 1; }), 9) << i;
   }
   EXPECT_THROW(e.AtomoX[0], ErrorVarlek);
   EXPECT_THROW(e.AtomoF[5], ErrorVarlek);

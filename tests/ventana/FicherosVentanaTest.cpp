@@ -2,11 +2,11 @@
 // command-line companion against the window's own scan.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sys/stat.h>
 
 #include "apoyo/Entorno.h"
 #include "files/FicheroDatos.h"

@@ -58,8 +58,8 @@ TEST(GraficaVentana, CursorReadoutInDegreesAndPlotUnits) {
   // Through a real mouse press on the surface's top-right pixel.
   ui::Lienzo& plot = *v.graf->Graf_Espectro;
   const QPoint esquina = plot.contentsRect().topLeft() + QPoint(plot.Imagen().width() - 1, 0);
-  QMouseEvent pulsacion(QEvent::MouseButtonPress, esquina, plot.mapToGlobal(esquina), Qt::RightButton,
-                        Qt::RightButton, Qt::NoModifier);
+  QMouseEvent pulsacion(QEvent::MouseButtonPress, esquina, plot.mapToGlobal(esquina), Qt::RightButton, Qt::RightButton,
+                        Qt::NoModifier);
   QCoreApplication::sendEvent(&plot, &pulsacion);
   EXPECT_EQ(v.graf->PuntX->text(), " 105");
   EXPECT_EQ(v.graf->PuntY->text(), " 500");
