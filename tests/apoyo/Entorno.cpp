@@ -30,4 +30,16 @@ void Ventana::Pulsa(const char* item) {
   accion->trigger();
 }
 
+int Ventana::Pasos(int maximo) {
+  int pasos = 0;
+  for (; graf->Reloj.isActive() && pasos < maximo; ++pasos) graf->Reloj_Timer();
+  return pasos;
+}
+
+void CristalDePrueba(Estado& e) {
+  e.AVec = 4;
+  e.BVec = 5;
+  e.Theta = 6.2832 / 4;
+}
+
 }  // namespace varlek::prueba

@@ -27,6 +27,11 @@ struct Ventana {
   std::unique_ptr<Graf> graf;
   // Runs a menu item or a toolbar action by its object name.
   void Pulsa(const char* item);
+  // Runs the timer's steps while the scan runs (at most `maximo`); returns how many ran.
+  int Pasos(int maximo = 1000);
 };
+
+// b = 5 at 90°, one atom: peaks near 17.75°, 36° and 55°.
+void CristalDePrueba(Estado& e);
 
 }  // namespace varlek::prueba

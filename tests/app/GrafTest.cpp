@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <cmath>
 #include <map>
 
 #include "apoyo/Entorno.h"
@@ -181,6 +182,28 @@ TEST(Graf, StartUpDrawsTheDefaultRange) {
                                  " 80", " 60", " 40", " 20", " 0"}));
   EXPECT_EQ(v.estado.LambdaX, 1.5418);
   EXPECT_EQ(v.estado.NumAtomos, 1);
+}
+
+TEST(Graf, SalirEndsARunningScanAtOnce) {
+  Ventana v;
+  v.graf->show();
+  v.Pulsa("Barrido_Lanzar");
+  v.Pulsa("Menu_Fichero_Salir");
+  EXPECT_FALSE(v.graf->Reloj.isActive());
+  EXPECT_FALSE(v.graf->isVisible());
+  EXPECT_TRUE(v.dialogos.mensajes.empty());
+}
+
+TEST(Graf, SchematicAtStartUp) {
+  Ventana v;
+  ui::Lienzo& e = *v.graf->Esquema;
+  EXPECT_EQ(e.PixelEn(0, 380), QColor(Qt::black));  // top of the detector circle
+  EXPECT_EQ(e.PixelEn(0, 390), QColor(Qt::black));  // graduation at 90°
+  EXPECT_EQ(e.PixelEn(0, 200), QColor(Qt::white));
+  EXPECT_EQ(e.PixelEn(-430, 20), QColor(Qt::black));  // the source
+  // The crystal: a square of side 30 turned by 2.5°, its corner near (15, 15).
+  const double c = std::cos(6.2832 * 2.5 / 360), s = std::sin(6.2832 * 2.5 / 360);
+  EXPECT_EQ(e.PixelEn(15 * c - 15 * s, 15 * s + 15 * c), QColor(Qt::black));
 }
 
 TEST(MuestraError, TitleAndMessage) {

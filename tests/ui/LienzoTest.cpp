@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "apoyo/Entorno.h"
+#include "ui/Dialogos.h"
 #include "ui/Lienzo.h"
 #include "ui/Paleta.h"
 
@@ -95,6 +96,11 @@ TEST_F(LienzoTest, MouseDownReportsUserCoordinates) {
   QCoreApplication::sendEvent(&lienzo, &pulsacion);
   EXPECT_FLOAT_EQ(vistoX, 100);
   EXPECT_FLOAT_EQ(vistoY, 500);
+}
+
+TEST(Dialogos, FilterListInQtsForm) {
+  EXPECT_EQ(ui::FiltrosQt("Todos los ficheros(*.*)|*.*|Ficheros de datos(*.ASC)|*.ASC"),
+            QStringList({"Todos los ficheros(*.*) (*.*)", "Ficheros de datos(*.ASC) (*.ASC)"}));
 }
 
 TEST(Paleta, ClassicColours) {

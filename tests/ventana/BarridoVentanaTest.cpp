@@ -16,24 +16,8 @@
 namespace varlek {
 namespace {
 
+using prueba::CristalDePrueba;
 using prueba::Ventana;
-
-// b = 5 at 90°, one atom: peaks near 17.75°, 36° and 55°.
-void CristalDePrueba(Estado& e) {
-  e.AVec = 4;
-  e.BVec = 5;
-  e.Theta = 6.2832 / 4;
-}
-
-// Runs the timer's steps until the scan stops; returns how many ran.
-int CorreBarrido(Graf& g, int maximo = 1000) {
-  int pasos = 0;
-  while (g.Reloj.isActive() && pasos < maximo) {
-    g.Reloj_Timer();
-    ++pasos;
-  }
-  return pasos;
-}
 
 TEST(BarridoVentana, DefaultScanFillsEverySlotAndRewinds) {
   Ventana v;
@@ -45,7 +29,7 @@ TEST(BarridoVentana, DefaultScanFillsEverySlotAndRewinds) {
   v.Pulsa("Barrido_Lanzar");
   v.Pulsa("Barrido_Lanzar");  // a second "Lanzar" is the same scan
   EXPECT_TRUE(v.graf->Reloj.isActive());
-  EXPECT_EQ(CorreBarrido(*v.graf), 401);
+  EXPECT_EQ(v.Pasos(), 401);
   EXPECT_EQ(v.estado.Espectro, esperado.Espectro);
   for (float punto : v.estado.Espectro) EXPECT_GE(punto, 0.0f);
   ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
@@ -63,14 +47,14 @@ TEST(BarridoVentana, StopAndLaunchAgainContinuesWithoutAGap) {
   Estado esperado = v.estado;
   CompletaBarrido(esperado);
   v.Pulsa("Barrido_Lanzar");
-  EXPECT_EQ(CorreBarrido(*v.graf, 150), 150);
+  EXPECT_EQ(v.Pasos(150), 150);
   v.Pulsa("Barrido_Detener");
   EXPECT_FALSE(v.graf->Reloj.isActive());
   const double detenido = v.estado.DeltaRad;
   v.Pulsa("Barrido_Detener");  // on an idle scan: nothing changes
   EXPECT_EQ(v.estado.DeltaRad, detenido);
   v.graf->Toolbar1_ButtonClick("lanzar");
-  EXPECT_EQ(CorreBarrido(*v.graf), 251);
+  EXPECT_EQ(v.Pasos(), 251);
   EXPECT_EQ(v.estado.Espectro, esperado.Espectro);
 }
 
@@ -116,7 +100,7 @@ TEST(BarridoVentana, ErrorsStopTheTimerBeforeTheMessage) {
     bool relojActivo = true;
     v.dialogos.alMensaje = [&](const prueba::MensajeVisto&) { relojActivo = v.graf->Reloj.isActive(); };
     v.Pulsa("Barrido_Lanzar");
-    EXPECT_EQ(CorreBarrido(*v.graf), 1);
+    EXPECT_EQ(v.Pasos(), 1);
     EXPECT_FALSE(relojActivo);
     ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
     EXPECT_EQ(v.dialogos.mensajes[0].titulo, "MENSAJE DE ERROR");
@@ -137,11 +121,11 @@ TEST(BarridoVentana, LimitsEnteredAreScannedAndLabelled) {
   EXPECT_EQ(v.estado.LambdaX, 1.5418);
   EXPECT_EQ(v.graf->Superficie->Textos().front().texto, " 20");
   v.Pulsa("Barrido_Lanzar");
-  EXPECT_EQ(CorreBarrido(*v.graf), 401);  // the point at 100° included
+  EXPECT_EQ(v.Pasos(), 401);  // the point at 100° included
   EXPECT_EQ(v.graf->PuntX->text().left(4), " 100");
   EXPECT_EQ(v.estado.DeltaRad, 6.2832 * 20 / 360);
   v.Pulsa("Barrido_Lanzar");  // a second scan starts where it should
-  EXPECT_EQ(CorreBarrido(*v.graf), 401);
+  EXPECT_EQ(v.Pasos(), 401);
   EXPECT_EQ(v.dialogos.mensajes.size(), 2u);
 }
 
