@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/Graf.h"
 #include "state/Estado.h"
@@ -6,6 +9,11 @@
 
 int main(int argc, char* argv[]) {
   QApplication aplicacion(argc, argv);
+  // The interface is in Spanish whatever the user's locale, the toolkit's own
+  // dialogs (file dialogs, message box buttons) included.
+  QTranslator traduccion;
+  if (traduccion.load(QLocale(QLocale::Spanish), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&traduccion);
   varlek::Estado estado;
   varlek::ui::DialogosQt dialogos;
   varlek::Graf graf(estado, dialogos);
