@@ -3,6 +3,7 @@
 #include "app/Graf.h"
 #include "app/MuestraError.h"
 #include "files/FicheroDatos.h"
+#include "scan/Barrido.h"
 #include "state/ErrorVarlek.h"
 #include "ui/Dialogos.h"
 #include "ui/Lienzo.h"
@@ -59,11 +60,10 @@ void Graf::CargaFichero() {
     Graf_Espectro_Paint();
     Form_Paint();
   }
-  // The file's range becomes the scan range, ready for the next "Lanzar".
-  e.DeltaMin = e.EspectroMin;
-  e.DeltaMax = e.EspectroMax;
-  e.PasoDelta = (e.DeltaMax - e.DeltaMin) / 400;
-  e.DeltaRad = 6.2832 * e.DeltaMin / 360;
+  // The file's range becomes the scan range. When that changes the limits,
+  // the step and the angle follow, so the next "Lanzar" scans the new range;
+  // otherwise a stopped scan keeps its place.
+  if (e.DeltaMin != e.EspectroMin || e.DeltaMax != e.EspectroMax) FijaLimites(e, e.EspectroMin, e.EspectroMax);
   DibujaCurva(e.Espectro);
 }
 

@@ -136,6 +136,7 @@ TEST(FicherosVentana, ALoadedRangeBecomesTheScanRange) {
   EXPECT_EQ(v.estado.EspectroMax, 60.0f);
   EXPECT_EQ(v.estado.DeltaMin, 20.0);
   EXPECT_EQ(v.estado.DeltaMax, 60.0);
+  EXPECT_EQ(v.estado.DeltaRad, 6.2832 * 20 / 360);
   EXPECT_EQ(v.estado.EspectroCabecera, Valor(std::string("otra")));
   EXPECT_EQ(v.graf->Superficie->Textos().front().texto, " 20");
   prueba::CristalDePrueba(v.estado);
