@@ -108,6 +108,23 @@ TEST(BarridoVentana, ErrorsStopTheTimerBeforeTheMessage) {
   }
 }
 
+// A step that fails in the model keeps what it drew before: the red beam
+// shows whether the step drew it, which depends on the previous point only.
+TEST(BarridoVentana, RedBeamOnlyAfterAPointAbove50) {
+  for (const float anterior : {0.0f, 50.0f, 50.5f}) {
+    Ventana v;
+    v.estado.LambdaX = 0;
+    v.estado.Intensidad = anterior;
+    v.Pulsa("Barrido_Lanzar");
+    v.Pasos();
+    const double a = v.estado.DeltaRad;
+    int rojos = 0;
+    for (double r = 50; r <= 350; r += 5)
+      rojos += v.graf->Esquema->PixelEn(r * std::cos(a), r * std::sin(a)) == QColor(255, 0, 0);
+    EXPECT_EQ(rojos > 0, anterior > 50) << anterior << " " << rojos;
+  }
+}
+
 TEST(BarridoVentana, LimitsEnteredAreScannedAndLabelled) {
   Ventana v;
   CristalDePrueba(v.estado);
