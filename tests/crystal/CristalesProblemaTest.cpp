@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "apoyo/CodigoError.h"
 #include "crystal/CristalesProblema.h"
 #include "state/ErrorVarlek.h"
@@ -8,67 +10,42 @@
 namespace varlek {
 namespace {
 
-// A four-atom crystal and a changed scan, so that every slot and value a
-// preset must not touch holds something recognisable.
-Estado EstadoPrevio() {
+// A four-atom crystal whose slots all hold 9, and a changed wavelength.
+Estado Previo() {
   Estado e;
   AsignaValoresIniciales(e);
-  e.AVec = 9;
-  e.BVec = 8;
-  e.Theta = 0.7;
   e.NumAtomos = 4;
-  for (int i = 1; i <= 4; ++i) {
-    e.AtomoX[i] = 0.1 * i;
-    e.AtomoY[i] = 0.2 * i;
-    e.AtomoF[i] = 0.3f * static_cast<float>(i);
-  }
+  for (int i = 1; i <= 4; ++i) e.AtomoX[i] = e.AtomoY[i] = e.AtomoF[i] = 9;
   e.LambdaX = 2.29;
-  e.DeltaRad = 0.5;
-  e.IndiceH = 2;
   return e;
 }
 
+// Problem mode, a, b, the angle, the number of atoms, x, y and f of slots 1 to
+// 4, and the wavelength.
+std::vector<double> Foto(const Estado& e) {
+  std::vector<double> v = {double(e.Problema), e.AVec, e.BVec, e.Theta, double(e.NumAtomos)};
+  for (int i = 1; i <= 4; ++i) v.insert(v.end(), {e.AtomoX[i], e.AtomoY[i], e.AtomoF[i]});
+  v.push_back(e.LambdaX);
+  return v;
+}
+
+// A preset writes its lattice and only the slots it uses.
 TEST(CristalesProblema, CadaPresetCargaSusValoresYSoloSusAtomos) {
-  struct Caso {
-    double a, b, theta;
-    int atomos;
-    double x2, y2;
-  };
-  const Caso casos[] = {
-      {4.42, 4.42, 3.1416 / 2, 1, 0, 0}, {3.65, 3.65, 3.1416 / 3, 1, 0, 0}, {4.42, 5.55, 3.1416 / 2, 1, 0, 0},
-      {7.5, 7.5, 3.1416 / 2, 2, 0.5, 0}, {6, 6, 3.1416 / 2, 2, 0.25, 0.25},
+  const std::vector<double> esperados[] = {
+      {1, 4.42, 4.42, 3.1416 / 2, 1, 0, 0, 1, 9, 9, 9, 9, 9, 9, 9, 9, 9, 2.29},
+      {1, 3.65, 3.65, 3.1416 / 3, 1, 0, 0, 1, 9, 9, 9, 9, 9, 9, 9, 9, 9, 2.29},
+      {1, 4.42, 5.55, 3.1416 / 2, 1, 0, 0, 1, 9, 9, 9, 9, 9, 9, 9, 9, 9, 2.29},
+      {1, 7.5, 7.5, 3.1416 / 2, 2, 0, 0, 1, 0.5, 0, 1, 9, 9, 9, 9, 9, 9, 2.29},
+      {1, 6, 6, 3.1416 / 2, 2, 0, 0, 1, 0.25, 0.25, 1, 9, 9, 9, 9, 9, 9, 2.29},
   };
   for (int n = 1; n <= 5; ++n) {
-    SCOPED_TRACE(n);
-    const Caso& c = casos[n - 1];
-    const Estado previo = EstadoPrevio();
-    Estado e = previo;
+    Estado e = Previo();
     CargaCristalProblema(e, n);
-    EXPECT_EQ(e.Problema, 1);
-    EXPECT_EQ(e.AVec, c.a);
-    EXPECT_EQ(e.BVec, c.b);
-    EXPECT_EQ(e.Theta, c.theta);
-    EXPECT_EQ(e.NumAtomos, c.atomos);
-    EXPECT_EQ(e.AtomoX[1], 0);
-    EXPECT_EQ(e.AtomoY[1], 0);
-    EXPECT_EQ(e.AtomoF[1], 1.0f);
-    if (c.atomos == 2) {
-      EXPECT_EQ(e.AtomoX[2], c.x2);
-      EXPECT_EQ(e.AtomoY[2], c.y2);
-      EXPECT_EQ(e.AtomoF[2], 1.0f);
-    }
-    for (int i = c.atomos + 1; i <= 4; ++i) {
-      EXPECT_EQ(e.AtomoX[i], previo.AtomoX[i]) << i;
-      EXPECT_EQ(e.AtomoY[i], previo.AtomoY[i]) << i;
-      EXPECT_EQ(e.AtomoF[i], previo.AtomoF[i]) << i;
-    }
-    EXPECT_EQ(e.LambdaX, previo.LambdaX);
-    EXPECT_EQ(e.DeltaRad, previo.DeltaRad);
-    EXPECT_EQ(e.IndiceH, previo.IndiceH);
+    EXPECT_EQ(Foto(e), esperados[n - 1]) << n;
   }
 }
 
-TEST(CristalesProblema, MensajesExactos) {
+TEST(CristalesProblema, MensajesExactosYSoloCincoPresets) {
   EXPECT_EQ(AvisoCristalProblema(1),
             "Al cargar los parámetros del cristal problema, el programa impide su visualización. Seleccionar la "
             "opción 'Cerrar problema', del menú 'Cristal', para volver a la situación normal");
@@ -77,17 +54,12 @@ TEST(CristalesProblema, MensajesExactos) {
               "Al cargar los parámetros del cristal problema, el programa impide su visualización. Pulsar 'Cerrar "
               "problema' para volver a la situación normal");
   }
-  const char* confirmaciones[] = {"Parámetros del Cristal 1  cargados", "Parámetros del Cristal 2  cargados",
-                                  "Parámetros del Cristal 3  cargados", "Parámetros del Cristal 4  cargados",
-                                  "Parámetros del Cristal 5  cargados"};
-  for (int n = 1; n <= 5; ++n) EXPECT_EQ(ConfirmacionCristalProblema(n), confirmaciones[n - 1]);
-}
-
-TEST(CristalesProblema, SoloHayCincoPresets) {
-  for (int n : {0, 6, -1}) {
-    Estado e = EstadoPrevio();
+  EXPECT_EQ(ConfirmacionCristalProblema(1), "Parámetros del Cristal 1  cargados");
+  EXPECT_EQ(ConfirmacionCristalProblema(5), "Parámetros del Cristal 5  cargados");
+  for (int n : {0, 6}) {
+    Estado e = Previo();
     EXPECT_EQ(prueba::CodigoDe([&] { CargaCristalProblema(e, n); }), codigo::FueraDeIntervalo) << n;
-    EXPECT_EQ(e.Problema, 0);
+    EXPECT_EQ(Foto(e), Foto(Previo()));
     EXPECT_THROW(AvisoCristalProblema(n), ErrorVarlek);
     EXPECT_THROW(ConfirmacionCristalProblema(n), ErrorVarlek);
   }

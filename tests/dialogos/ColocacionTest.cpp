@@ -1,5 +1,5 @@
-#include <functional>
-#include <memory>
+#include <QLabel>
+#include <tuple>
 
 #include "PruebaDialogo.h"
 #include "crystal/Cristal.h"
@@ -13,36 +13,36 @@ namespace {
 
 using ColocacionTest = PruebaDialogo;
 
-// Every dialog has a fixed client area (twips / 15 pixels) and opens centred
-// on the main window's size, without adding the main window's position.
+// Every dialog has a fixed client area (twips / 15 pixels), its title and
+// first label, and opens centred on the main window's size, without adding
+// the main window's position.
 TEST_F(ColocacionTest, CadaDialogoSeCentraSobreLaVentanaPrincipal) {
-  struct Caso {
-    const char* nombre;
-    std::function<std::unique_ptr<QDialog>()> crea;
-    QSize tamano;
-    QString titulo;
-  };
-  const Caso casos[] = {
-      {"Cristal",
-       [&] { return std::make_unique<Cristal>(estado, dialogos, &principal); },
-       {424, 427},
-       "Condiciones del espectro"},
-      {"Lambda", [&] { return std::make_unique<Lambda>(estado, &principal); }, {360, 129}, ""},
-      {"Limites", [&] { return std::make_unique<Limites>(estado, &principal); }, {383, 190}, "LÍMITES DEL BARRIDO"},
-      {"Factor", [&] { return std::make_unique<Factor>(estado, &principal); }, {353, 110}, ""},
-      {"Aviso", [&] { return std::make_unique<Aviso>(estado, &principal); }, {410, 143}, "AVISO"},
-  };
   principal.move(200, 150);
-  for (const QSize grande : {QSize(1000, 800), QSize(640, 480)}) {
-    principal.resize(grande);
-    for (const Caso& caso : casos) {
-      auto dialogo = caso.crea();
-      EXPECT_EQ(dialogo->objectName(), caso.nombre);
-      EXPECT_EQ(dialogo->size(), caso.tamano) << caso.nombre;
-      EXPECT_EQ(dialogo->windowTitle(), caso.titulo) << caso.nombre;
-      const QPoint esperado((grande.width() - caso.tamano.width()) / 2, (grande.height() - caso.tamano.height()) / 2);
-      EXPECT_EQ(dialogo->pos(), esperado) << caso.nombre;
-    }
+  Cristal cristal(estado, dialogos, &principal);
+  Lambda lambda(estado, &principal);
+  Limites limites(estado, &principal);
+  Factor factor(estado, &principal);
+  Aviso aviso(estado, &principal);
+  const std::tuple<QDialog*, QSize, QString, QString> casos[] = {
+      {&cristal, {424, 427}, "Condiciones del espectro", "a:"},
+      {&lambda, {360, 129}, "", "Longitud de onda de los rayos X:"},
+      {&limites, {383, 190}, "LÍMITES DEL BARRIDO", "Ángulo mínimo:"},
+      {&factor, {353, 110}, "", "Factor de escala:"},
+      {&aviso,
+       {410, 143},
+       "AVISO",
+       "El rango espectral del registro no coincide con el de la pantalla. Al mostrar el registro se borrará el "
+       "espectro en pantalla y se perderá la información."},
+  };
+  for (const auto& [dialogo, tamano, titulo, etiqueta] : casos) {
+    SCOPED_TRACE(dialogo->objectName().toStdString());
+    EXPECT_EQ(dialogo->size(), tamano);
+    EXPECT_EQ(dialogo->windowTitle(), titulo);
+    auto* label1 = dialogo->findChild<QLabel*>("Label1");
+    ASSERT_NE(label1, nullptr);
+    EXPECT_EQ(label1->text(), etiqueta);
+    const QSize libre = principal.size() - tamano;
+    EXPECT_EQ(dialogo->pos(), QPoint(libre.width() / 2, libre.height() / 2));
   }
 }
 

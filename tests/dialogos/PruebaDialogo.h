@@ -12,17 +12,12 @@
 
 namespace varlek::prueba {
 
-class PruebaDialogo : public ::testing::Test {
- protected:
+struct PruebaDialogo : ConAplicacion, ::testing::Test {
   PruebaDialogo() {
     AsignaValoresIniciales(estado);
     principal.resize(1000, 800);
   }
 
-  // Creates the application before any widget exists.
-  struct Aplicacion {
-    Aplicacion() { AseguraAplicacion(); }
-  } aplicacion;
   Estado estado;
   DialogosGuion dialogos;
   QWidget principal;
