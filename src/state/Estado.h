@@ -61,6 +61,8 @@ struct Estado {
   std::string DirectorioInicial;
   std::string NombreFichero;
   std::int16_t RespuestaAviso = 0;
+
+  bool operator==(const Estado&) const = default;
 };
 
 // The defaults of start-up and of the scan reset, in their order.
