@@ -2,111 +2,60 @@
 
 #include <functional>
 #include <limits>
+#include <vector>
 
 #include "apoyo/CodigoError.h"
 #include "spectrum/OperacionesEspectro.h"
-#include "state/ErrorVarlek.h"
 #include "state/Numeros.h"
 
 namespace varlek {
 namespace {
 
-Espectro401 Pico(int punto, float valor) {
-  Espectro401 e;
-  e[punto] = valor;
-  return e;
-}
-
-TEST(Suaviza, ASpikeSpreadsTwoPointsDownAndTrailsUp) {
-  auto e = Pico(200, 5);
-  Suaviza(e);
-  // The worked values as a float shows them (seven digits): the double sums
-  // of stored floats need not land on the float nearest each decimal.
-  const char* esperados[] = {" 1", " 1.2", " 1.44", " .528", " .3936", " .18432"};
-  for (int i = 198; i <= 203; ++i) EXPECT_EQ(FormateaNumero(e[i]), esperados[i - 198]) << i;
-  for (int i = 0; i <= 197; ++i) EXPECT_EQ(e[i], 0.0f) << i;
-  for (int i = 204; i <= 230; ++i) {
-    EXPECT_GT(e[i], 0.0f) << i;
-    EXPECT_LT(e[i], e[203]) << i;
-  }
-}
-
-TEST(Suaviza, EndsUseShorterWindows) {
-  auto inicio = Pico(0, 3);
-  Suaviza(inicio);
-  EXPECT_EQ(inicio[0], 1.0f);
-  EXPECT_EQ(inicio[1], 0.25f);
-  EXPECT_EQ(inicio[2], 0.25f);
-  EXPECT_EQ(inicio[3], 0.1f);
-
-  auto fin = Pico(400, 3);
-  Suaviza(fin);
-  EXPECT_EQ(fin[398], 0.6f);
-  EXPECT_EQ(fin[399], 0.9f);
-  EXPECT_EQ(fin[400], 1.5f);
-  EXPECT_EQ(fin[397], 0.0f);
-
-  // Point 2 already takes the five points 0 to 4.
-  auto cuarto = Pico(4, 5);
-  Suaviza(cuarto);
-  EXPECT_EQ(cuarto[0], 0.0f);
-  EXPECT_EQ(cuarto[1], 0.0f);
-  EXPECT_EQ(cuarto[2], 1.0f);
-}
-
-TEST(Suaviza, AConstantSpectrumStaysAsItIs) {
-  for (const float valor : {0.0f, 1.0f, 123.456f, 3.3e37f}) {
+TEST(Suaviza, WorkedValuesInsideAndAtBothEnds) {
+  // As a float shows them (seven digits): the double sums of stored floats
+  // need not land on the float nearest each decimal. Each point already sees
+  // its smoothed predecessors.
+  const struct {
+    int pico, desde;
+    std::vector<const char*> esperados;
+  } casos[] = {{200, 198, {" 1", " 1.2", " 1.44", " .528", " .3936", " .18432"}},
+               {0, 0, {" 1", " .25", " .25", " .1"}},
+               {400, 397, {" 0", " .6", " .9", " 1.5"}}};
+  for (const auto& c : casos) {
     Espectro401 e;
-    e.Rellena(valor);
+    e[c.pico] = c.pico == 200 ? 5 : 3;
     Suaviza(e);
-    for (float p : e) EXPECT_EQ(p, valor);
+    for (int k = 0; k < static_cast<int>(c.esperados.size()); ++k)
+      EXPECT_EQ(FormateaNumero(e[c.desde + k]), c.esperados[k]) << c.desde + k;
+  }
+  for (const float valor : {123.456f, 3.3e37f}) {
+    Espectro401 constante;
+    constante.Rellena(valor);
+    Suaviza(constante);
+    for (float p : constante) EXPECT_EQ(p, valor);
   }
 }
 
-TEST(Multiplica, ScalesEveryPoint) {
-  Espectro401 e;
-  for (int i = 0; i <= 400; ++i) e[i] = 0.37f * static_cast<float>(i) - 20.0f;
-  const auto original = e;
-  Multiplica(e, 2.0f);
-  for (int i = 0; i <= 400; ++i) EXPECT_EQ(e[i], original[i] + original[i]) << i;
-  Multiplica(e, -0.5f);
-  for (int i = 0; i <= 400; ++i) EXPECT_EQ(e[i], -original[i]) << i;
-  Multiplica(e, 0.0f);
-  for (float p : e) EXPECT_EQ(p, 0.0f);
-}
+TEST(OperacionesPuntoAPunto, FloatResultsAndOverflowChangesNothing) {
+  Espectro401 e, registro, enorme;
+  for (int i = 0; i <= 400; ++i) e[i] = 0.37f * i - 20, registro[i] = 0.5f * (400 - i);
+  auto producto = e, suma = e;
+  Multiplica(producto, -0.7f);
+  SumaRegistro(suma, registro);
+  for (int i = 0; i <= 400; ++i) EXPECT_TRUE(producto[i] == -0.7f * e[i] && suma[i] == e[i] + registro[i]) << i;
 
-TEST(Multiplica, AProductBeyondTheFloatRangeIsAnOverflowAndChangesNothing) {
-  Espectro401 e;
-  for (int i = 0; i <= 400; ++i) e[i] = static_cast<float>(i);
+  // Only the last point overflows, after all the others have been computed.
   e[400] = 3e37f;
-  const auto original = e;
-  EXPECT_EQ(prueba::CodigoDe([&] { Multiplica(e, 20.0f); }), codigo::Desbordamiento);
-  EXPECT_EQ(e, original);
-  EXPECT_EQ(prueba::CodigoDe([&] { Multiplica(e, std::numeric_limits<float>::quiet_NaN()); }), codigo::Desbordamiento);
-  EXPECT_EQ(e, original);
-}
-
-TEST(SumaRegistro, AddingTwiceAddsTwice) {
-  Espectro401 e, registro;
-  for (int i = 0; i <= 400; ++i) {
-    e[i] = static_cast<float>(i);
-    registro[i] = 0.5f * static_cast<float>(400 - i);
+  enorme[400] = 3.4e38f;
+  const std::function<void(Espectro401&)> desbordan[] = {
+      [](Espectro401& p) { Multiplica(p, 20); },
+      [](Espectro401& p) { Multiplica(p, std::numeric_limits<float>::quiet_NaN()); },
+      [&](Espectro401& p) { SumaRegistro(p, enorme); }};
+  for (const auto& operacion : desbordan) {
+    auto puntos = e;
+    EXPECT_EQ(prueba::CodigoDe([&] { operacion(puntos); }), codigo::Desbordamiento);
+    EXPECT_EQ(puntos, e);
   }
-  const auto copiaRegistro = registro;
-  SumaRegistro(e, registro);
-  SumaRegistro(e, registro);
-  for (int i = 0; i <= 400; ++i) EXPECT_EQ(e[i], static_cast<float>(400)) << i;
-  EXPECT_EQ(registro, copiaRegistro);
-}
-
-TEST(SumaRegistro, ASumBeyondTheFloatRangeIsAnOverflowAndChangesNothing) {
-  Espectro401 e, registro;
-  e.Rellena(1.0f);
-  e[250] = 3e38f;
-  registro[250] = 3e38f;
-  const auto original = e;
-  EXPECT_EQ(prueba::CodigoDe([&] { SumaRegistro(e, registro); }), codigo::Desbordamiento);
-  EXPECT_EQ(e, original);
 }
 
 }  // namespace
