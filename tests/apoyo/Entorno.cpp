@@ -36,6 +36,15 @@ int Ventana::Pasos(int maximo) {
   return pasos;
 }
 
+void Ventana::FijaLimites(const char* minimo, const char* maximo) {
+  dialogos.accionesModal.push_back([=](QDialog& d) {
+    Escribe(d, "Text_DeltaMin", minimo);
+    Escribe(d, "Text_DeltaMax", maximo);
+    prueba::Pulsa(d, "Command1");
+  });
+  Pulsa("Barrido_Limites");
+}
+
 void CristalDePrueba(Estado& e) {
   e.AVec = 4;
   e.BVec = 5;

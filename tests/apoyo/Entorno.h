@@ -29,6 +29,8 @@ struct Ventana {
   void Pulsa(const char* item);
   // Runs the timer's steps while the scan runs (at most `maximo`); returns how many ran.
   int Pasos(int maximo = 1000);
+  // "Límites" with the two angles typed and "Aceptar" pressed.
+  void FijaLimites(const char* minimo, const char* maximo);
 };
 
 // b = 5 at 90°, one atom: peaks near 17.75°, 36° and 55°.

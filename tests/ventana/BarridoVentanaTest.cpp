@@ -128,12 +128,7 @@ TEST(BarridoVentana, RedBeamOnlyAfterAPointAbove50) {
 TEST(BarridoVentana, LimitsEnteredAreScannedAndLabelled) {
   Ventana v;
   CristalDePrueba(v.estado);
-  v.dialogos.accionesModal.push_back([](QDialog& d) {
-    prueba::Escribe(d, "Text_DeltaMin", "20");
-    prueba::Escribe(d, "Text_DeltaMax", "100");
-    prueba::Pulsa(d, "Command1");
-  });
-  v.Pulsa("Barrido_Limites");
+  v.FijaLimites("20", "100");
   EXPECT_EQ(v.estado.DeltaMin, 20.0);
   EXPECT_EQ(v.estado.LambdaX, 1.5418);
   EXPECT_EQ(v.graf->Superficie->Textos().front().texto, " 20");

@@ -154,12 +154,7 @@ TEST(FicherosVentana, CommandLineCompanionWritesTheWindowsOwnScan) {
   e.AtomoF[2] = 0.75f;
   e.LambdaX = 1.2;
   e.GiroCristal = 10 * 6.2832 / 360;
-  v.dialogos.accionesModal.push_back([](QDialog& d) {
-    prueba::Escribe(d, "Text_DeltaMin", "10");
-    prueba::Escribe(d, "Text_DeltaMax", "70");
-    prueba::Pulsa(d, "Command1");
-  });
-  v.Pulsa("Barrido_Limites");
+  v.FijaLimites("10", "70");
   v.Pulsa("Barrido_Lanzar");
   ASSERT_EQ(v.Pasos(), 401);
 

@@ -22,20 +22,11 @@ QStringList Angulos(const Graf& g) {
   return textos.mid(0, 11);
 }
 
-void FijaLimites(Ventana& v, const char* minimo, const char* maximo) {
-  v.dialogos.accionesModal.push_back([=](QDialog& d) {
-    prueba::Escribe(d, "Text_DeltaMin", minimo);
-    prueba::Escribe(d, "Text_DeltaMax", maximo);
-    prueba::Pulsa(d, "Command1");
-  });
-  v.Pulsa("Barrido_Limites");
-}
-
 TEST(GraficaVentana, AngleLabelsFollowTheRange) {
   Ventana v;
-  FijaLimites(v, "5", "50");
+  v.FijaLimites("5", "50");
   EXPECT_EQ(Angulos(*v.graf).mid(2, 2), QStringList({" 14", " 18.5"}));
-  FijaLimites(v, "100", "125");
+  v.FijaLimites("100", "125");
   EXPECT_EQ(Angulos(*v.graf)[1], " 102.");
   // Labels stand centred under their tick marks, below the plot.
   const auto& primero = v.graf->Superficie->Textos().front();

@@ -73,12 +73,7 @@ TEST(RegistrosVentana, SavingARegisterWritesItsOwnRange) {
   v.estado.EspectroCabecera = 3.0;
   v.estado.Espectro[0] = 0.1f;
   v.Pulsa("CopiarEnY");
-  v.dialogos.accionesModal.push_back([](QDialog& d) {
-    prueba::Escribe(d, "Text_DeltaMin", "20");
-    prueba::Escribe(d, "Text_DeltaMax", "60");
-    prueba::Pulsa(d, "Command1");
-  });
-  v.Pulsa("Barrido_Limites");
+  v.FijaLimites("20", "60");
   v.dialogos.respuestasFichero.push_back(dir.filePath("y.ASC"));
   v.Pulsa("Salvar_RegistroY");
   QFile f(dir.filePath("y.ASC"));
