@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "app/MuestraError.h"
+#include "ui/MuestraError.h"
 #include "state/ErrorVarlek.h"
 #include "ui/Controles.h"
 #include "ui/Dialogos.h"
@@ -126,7 +126,7 @@ void Cristal::Command1_Click() {
   try {
     for (int i = 0; i < 4; ++i) factores[i] = AFloat(ui::LeeCampo(*columnaF_[i]));
   } catch (const ErrorVarlek& error) {
-    MuestraError(dialogos_, this, error.Codigo());
+    ui::MuestraError(dialogos_, this, error.Codigo());
     return;
   }
 

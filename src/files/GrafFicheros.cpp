@@ -1,7 +1,7 @@
 // The data-file commands of the main window: "Salvar" and "Cargar".
 
 #include "app/Graf.h"
-#include "app/MuestraError.h"
+#include "ui/MuestraError.h"
 #include "files/FicheroDatos.h"
 #include "scan/Barrido.h"
 #include "state/ErrorVarlek.h"
@@ -36,7 +36,7 @@ void Graf::SalvaDatosEn(const DatosEspectro& datos) {
   try {
     SalvaDatos(estado_.NombreFichero, datos);
   } catch (const ErrorVarlek& error) {
-    MuestraError(dialogos_, this, error.Codigo());
+    ui::MuestraError(dialogos_, this, error.Codigo());
   }
 }
 
@@ -48,7 +48,7 @@ void Graf::CargaFichero() {
   try {
     datos = CargaDatos(estado_.NombreFichero);
   } catch (const ErrorVarlek& error) {
-    MuestraError(dialogos_, this, error.Codigo());
+    ui::MuestraError(dialogos_, this, error.Codigo());
     return;
   }
   Estado& e = estado_;

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "app/Graf.h"
-#include "app/MuestraError.h"
+#include "ui/MuestraError.h"
 #include "scan/Barrido.h"
 #include "scan/Lambda.h"
 #include "scan/Limites.h"
@@ -90,7 +90,7 @@ void Graf::Reloj_Timer() {
     }
   } catch (const ErrorVarlek& error) {
     Reloj.stop();
-    MuestraError(dialogos_, this, error.Codigo());
+    ui::MuestraError(dialogos_, this, error.Codigo());
   }
 }
 

@@ -2,7 +2,7 @@
 // register X.
 
 #include "app/Graf.h"
-#include "app/MuestraError.h"
+#include "ui/MuestraError.h"
 #include "spectrum/Factor.h"
 #include "spectrum/OperacionesEspectro.h"
 #include "state/ErrorVarlek.h"
@@ -27,7 +27,7 @@ void Graf::Menu_Multiplicar_Click() {
   try {
     Multiplica(estado_.Espectro, AFloat(ventana.FactorLeido));
   } catch (const ErrorVarlek& error) {
-    MuestraError(dialogos_, this, error.Codigo());
+    ui::MuestraError(dialogos_, this, error.Codigo());
     return;
   }
   DibujaCurva(estado_.Espectro);
@@ -38,7 +38,7 @@ void Graf::Grafica_Sumar_Click() {
   try {
     SumaRegistro(estado_.Espectro, estado_.RegistroX);
   } catch (const ErrorVarlek& error) {
-    MuestraError(dialogos_, this, error.Codigo());
+    ui::MuestraError(dialogos_, this, error.Codigo());
     return;
   }
   DibujaCurva(estado_.Espectro);

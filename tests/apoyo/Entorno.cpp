@@ -3,18 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 
 namespace varlek::prueba {
-
-void AseguraAplicacion() {
-  if (QApplication::instance() != nullptr) return;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char nombre[] = "pruebas";
-  static char* argv[] = {nombre, nullptr};
-  new QApplication(argc, argv);
-}
 
 Ventana::Ventana() {
   AseguraAplicacion();

@@ -11,7 +11,7 @@
 #include <map>
 
 #include "apoyo/Entorno.h"
-#include "app/MuestraError.h"
+#include "ui/MuestraError.h"
 #include "ui/Lienzo.h"
 #include "ui/SuperficieVentana.h"
 
@@ -196,8 +196,8 @@ TEST(Graf, SchematicAtStartUp) {
 TEST(MuestraError, TitleAndMessage) {
   prueba::AseguraAplicacion();
   prueba::DialogosGuion dialogos;
-  MuestraError(dialogos, nullptr, 53);
-  MuestraError(dialogos, nullptr, 62);
+  ui::MuestraError(dialogos, nullptr, 53);
+  ui::MuestraError(dialogos, nullptr, 62);
   ASSERT_EQ(dialogos.mensajes.size(), 2u);
   EXPECT_EQ(dialogos.mensajes[0].titulo, "MENSAJE DE ERROR");
   EXPECT_EQ(dialogos.mensajes[0].texto, "Error 53: ese fichero no existe");

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "apoyo/DialogosGuion.h"
-#include "apoyo/Entorno.h"
+#include "apoyo/Aplicacion.h"
 #include "state/Estado.h"
 
 namespace varlek::prueba {

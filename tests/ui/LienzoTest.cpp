@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 
-#include "apoyo/Entorno.h"
+#include "apoyo/Aplicacion.h"
 #include "ui/Dialogos.h"
 #include "ui/Lienzo.h"
 #include "ui/Paleta.h"

@@ -159,7 +159,8 @@ TEST(FicherosVentana, CommandLineCompanionWritesTheWindowsOwnScan) {
   ASSERT_EQ(v.Pasos(), 401);
 
   FILE* salida = popen(
-      "./varlek-barrido --a 4.5 --b 6 --angulo 75 --atomo 0,0,1 --atomo 0.5,0.25,0.75 --lambda 1.2 --min 10 --max 70 "
+      VARLEK_BARRIDO
+      " --a 4.5 --b 6 --angulo 75 --atomo 0,0,1 --atomo 0.5,0.25,0.75 --lambda 1.2 --min 10 --max 70 "
       "--giro 10",
       "r");
   ASSERT_NE(salida, nullptr);

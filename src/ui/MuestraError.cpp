@@ -1,12 +1,12 @@
-#include "app/MuestraError.h"
+#include "ui/MuestraError.h"
 
 #include "state/ErrorVarlek.h"
 #include "ui/Dialogos.h"
 
-namespace varlek {
+namespace varlek::ui {
 
-void MuestraError(ui::Dialogos& dialogos, QWidget* dueno, int codigoError) {
+void MuestraError(Dialogos& dialogos, QWidget* dueno, int codigoError) {
   dialogos.Mensaje(dueno, "MENSAJE DE ERROR", QString::fromStdString(TextoError(codigoError)));
 }
 
-}  // namespace varlek
+}  // namespace varlek::ui

@@ -1,0 +1,16 @@
+#include "apoyo/Aplicacion.h"
+
+#include <QApplication>
+
+namespace varlek::prueba {
+
+void AseguraAplicacion() {
+  if (QApplication::instance() != nullptr) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char nombre[] = "pruebas";
+  static char* argv[] = {nombre, nullptr};
+  new QApplication(argc, argv);
+}
+
+}  // namespace varlek::prueba
