@@ -136,8 +136,8 @@ void Graf::CreaMenus() {
 
   QMenu* cristal = Submenu(nullptr, "Menu_Cristal", "Cristal");
   Item(cristal, "Menu_Parametros", "Parámetros", &Graf::Menu_Parametros_Click);
-  Item(cristal, "Cristal_Mostrar", "Mostrar estructura", nullptr);
-  Item(cristal, "Cristal_Girar", "Girar", nullptr);
+  Item(cristal, "Cristal_Mostrar", "Mostrar estructura", &Graf::Cristal_Mostrar_Click);
+  Item(cristal, "Cristal_Girar", "Girar", &Graf::Cristal_Girar_Click);
   QMenu* problema = Submenu(cristal, "Cristal_Problema", "Cristales problema");
   QMenu* planos = Submenu(problema, "Cristales_Planos", "Cristales planos");
   Item(planos, "Cristal_1", "Cristal 1", &Graf::Cristal_1_Click);

@@ -68,6 +68,10 @@ class Graf : public QMainWindow {
   void Cristal_5_Click();
   void Cerrar_Problema_Click();
 
+  // Structure viewer and crystal rotation.
+  void Cristal_Mostrar_Click();
+  void Cristal_Girar_Click();
+
   // Scan.
   void Barrido_LambdaX_Click();
   void Barrido_Limites_Click();
