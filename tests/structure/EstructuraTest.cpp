@@ -171,7 +171,9 @@ TEST(GiroFamilia, AbsoluteRotationsAndTheCasesWithoutOne) {
                                std::to_string(c.k) + ")";
       EXPECT_EQ(gira, c.giro != kSinGirar) << caso;
       EXPECT_NEAR(e.GiroCristal, gira ? c.giro : antes, c.tolerancia) << caso;
-      if (c.h == 0 && c.k == 1) EXPECT_EQ(e.GiroCristal, kMedioGiro) << caso;
+      if (c.h == 0 && c.k == 1) {
+        EXPECT_EQ(e.GiroCristal, kMedioGiro) << caso;
+      }
     }
   }
   // A reciprocal vector square to that of (0, 1): the limits on either side.
