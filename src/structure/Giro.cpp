@@ -17,7 +17,9 @@ using ui::TwRect;
 
 Giro::Giro(Estado& estado, ui::Dialogos& dialogos, QWidget* principal)
     : QDialog(principal), estado_(estado), dialogos_(dialogos) {
-  ui::PreparaDialogo(*this, "Giro", "", 4755, 2145);
+  // No title text: a single blank, since the toolkit shows the program's
+  // name in place of an empty title.
+  ui::PreparaDialogo(*this, "Giro", " ", 4755, 2145);
   const QFont comun = ui::FuenteComun();
   Label1 = ui::Etiqueta(this, "Label1", "Angulo de giro del cristal:", TwRect(480, 360, 2295, 375),
                         ui::Fuente("MS Sans Serif", 9.75), QColor(192, 0, 0));
@@ -30,7 +32,7 @@ Giro::Giro(Estado& estado, ui::Dialogos& dialogos, QWidget* principal)
   Form_Load();
 }
 
-void Giro::Form_Load() { Text1->setText(ui::TextoNumero(AGrados(estado_.GiroCristal))); }
+void Giro::Form_Load() { ui::MuestraTexto(*Text1, FormateaNumero(AGrados(estado_.GiroCristal))); }
 
 void Giro::Command1_Click() {
   const double giro = ARadianes(ui::LeeCampo(*Text1));

@@ -191,7 +191,7 @@ TEST_F(EstructuVentana, ProblemCrystalShowsOnlyTheRefusalAndTheFamilyButtonIsIne
 TEST_F(EstructuVentana, GiroShowsDegreesAndStoresRadiansOnAceptarOnly) {
   {
     Giro g(estado, dialogos, &principal);
-    EXPECT_TRUE(g.windowTitle().isEmpty());
+    EXPECT_TRUE(g.windowTitle().trimmed().isEmpty());
     EXPECT_EQ(Lee(g, "Text1"), " 0");
     g.show();
     Escribe(g, "Text1", "90");
