@@ -22,19 +22,20 @@ using ui::Tw;
 using ui::TwRect;
 
 namespace {
-// The toolbar: key, image key, tooltip and the menu item whose command it runs.
+// The toolbar: key (also the image's key), tooltip, and the handler of the
+// menu item whose command it runs.
 struct Boton {
   const char* clave;
   const char* tooltip;
-  const char* item;
+  void (Graf::*handler)();
 };
-constexpr Boton kBotones[] = {
-    {"abrir", "Abrir archivo", "Menu_Fichero_Cargar"},
-    {"guardar", "Guardar archivo", "Menu_Fichero_Salvar"},
-    {"param", "Fijar parámetros del cristal", "Menu_Parametros"},
-    {"cristal", "Mostrar estructura", "Cristal_Mostrar"},
-    {"lanzar", "Lanzar barrido", "Barrido_Lanzar"},
-    {"parar", "Detener barrido", "Barrido_Detener"},
+const Boton kBotones[] = {
+    {"abrir", "Abrir archivo", &Graf::Menu_Fichero_Cargar_Click},
+    {"guardar", "Guardar archivo", &Graf::Menu_Fichero_Salvar_Click},
+    {"param", "Fijar parámetros del cristal", &Graf::Menu_Parametros_Click},
+    {"cristal", "Mostrar estructura", nullptr},
+    {"lanzar", "Lanzar barrido", &Graf::Barrido_Lanzar_Click},
+    {"parar", "Detener barrido", &Graf::Barrido_Detener_Click},
 };
 
 // The image store: file name and key, in the order they are stored.
@@ -102,7 +103,7 @@ void Graf::CreaControles() {
   Graf_Espectro->setObjectName("Graf_Espectro");
   Graf_Espectro->setGeometry(TwRect(1200, 4320, 10575, 3015));
   Graf_Espectro->setFont(sansNegrita);
-  Graf_Espectro->FijaColorFondo(QColor(255, 255, 192));
+  Graf_Espectro->FijaColorFondo(kFondoGrafica);
   Graf_Espectro->AlPulsar = [this](int boton, float x, float y) { Graf_Espectro_MouseDown(boton, 0, x, y); };
 
   const QFont sans = ui::Fuente("MS Sans Serif", 9.75);
@@ -223,7 +224,7 @@ void Graf::Form_Paint() {
 void Graf::Toolbar1_ButtonClick(const QString& clave) {
   for (const Boton& boton : kBotones) {
     if (clave == boton.clave) {
-      if (auto* item = findChild<QAction*>(boton.item)) item->trigger();
+      if (boton.handler != nullptr) (this->*boton.handler)();
       return;
     }
   }

@@ -122,6 +122,9 @@ class Graf : public QMainWindow {
   void closeEvent(QCloseEvent* evento) override;
 
  private:
+  // The plot's pale yellow.
+  static inline const QColor kFondoGrafica{255, 255, 192};
+
   void CreaControles();
   void CreaMenus();
   void CreaBarra();
@@ -134,24 +137,14 @@ class Graf : public QMainWindow {
   // and the diffracted beam when `haz` is set, in `color` (erasing in white).
   void DibujaHaces(const QColor& color, bool haz);
 
-  // A register with its parts and its drawing colour.
-  struct Registro {
-    Espectro401& puntos;
-    Valor& cabecera;
-    double& minimo;
-    float& maximo;
-    int color;
-  };
-  Registro RegistroDe(char letra);
-  void CopiaEn(char letra);
+  // Registers: true when the register covers the screen's range; otherwise
+  // the warning is shown and, on "Aceptar", the register replaces the screen.
+  bool RangoDePantalla(char letra);
   void CopiaDesde(char letra);
   void Muestra(char letra);
   void PideYSalvaRegistro(char letra);
-  void SalvaRegistro(char letra);
-  bool MismoRango(const Registro& r) const;
-  // The warning of a different range; true after "Aceptar".
-  bool AceptaAviso();
-  void ReemplazaPantalla(const Registro& r);
+  // Files: the file dialog of "Salvar" or "Cargar" (NombreFichero on
+  // confirming), and a save reported through the error message.
   std::optional<QString> PideFichero(bool salvar);
   void SalvaDatosEn(const DatosEspectro& datos);
 

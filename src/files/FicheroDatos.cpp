@@ -11,6 +11,7 @@
 #include <functional>
 #include <system_error>
 
+#include "scan/Barrido.h"
 #include "state/ErrorVarlek.h"
 #include "state/Numeros.h"
 
@@ -31,9 +32,7 @@ constexpr std::string_view kNulo = "#NULL#";
 constexpr std::string_view kVerdadero = "#TRUE#";
 constexpr std::string_view kFalso = "#FALSE#";
 
-bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
 bool EsFinDeLinea(char c) { return c == '\r' || c == '\n'; }
-bool EsDigito(char c) { return c >= '0' && c <= '9'; }
 
 struct Campo {
   std::string texto;
@@ -119,25 +118,6 @@ class LectorCampos {
   bool terminado_ = false;
 };
 
-// Whether the whole text is one number: a sign, digits with at most one
-// point, and an exponent with E or D.
-bool EsNumero(std::string_view t) {
-  std::size_t i = 0;
-  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-  bool hayDigitos = false;
-  for (; i < t.size() && EsDigito(t[i]); ++i) hayDigitos = true;
-  if (i < t.size() && t[i] == '.')
-    for (++i; i < t.size() && EsDigito(t[i]); ++i) hayDigitos = true;
-  if (!hayDigitos) return false;
-  if (i < t.size() && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
-    ++i;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    if (i == t.size() || !EsDigito(t[i])) return false;
-    while (i < t.size() && EsDigito(t[i])) ++i;
-  }
-  return i == t.size();
-}
-
 Valor CabeceraDe(Campo&& campo) {
   if (campo.entreComillas) return std::move(campo.texto);
   const std::string_view t = campo.texto;
@@ -145,7 +125,7 @@ Valor CabeceraDe(Campo&& campo) {
   if (t == kNulo) return Nulo{};
   if (t == kVerdadero) return true;
   if (t == kFalso) return false;
-  if (EsNumero(t)) return LeeNumero(t);
+  if (LargoNumero(t) == t.size()) return LeeNumero(t);
   return std::move(campo.texto);
 }
 
@@ -358,6 +338,16 @@ DatosEspectro CargaDatos(const std::string& ruta) {
 
 DatosEspectro DatosDePantalla(const Estado& e) {
   return DatosEspectro{e.EspectroCabecera, e.EspectroMin, e.EspectroMax, e.Espectro};
+}
+
+bool AplicaDatos(Estado& e, const DatosEspectro& datos) {
+  e.EspectroCabecera = datos.cabecera;
+  e.Espectro = datos.puntos;
+  const bool otroRango = datos.minimo != e.EspectroMin || datos.maximo != e.EspectroMax;
+  e.EspectroMin = datos.minimo;
+  e.EspectroMax = datos.maximo;
+  if (e.DeltaMin != e.EspectroMin || e.DeltaMax != e.EspectroMax) FijaLimites(e, e.EspectroMin, e.EspectroMax);
+  return otroRango;
 }
 
 }  // namespace varlek

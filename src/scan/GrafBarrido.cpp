@@ -4,18 +4,22 @@
 #include <cmath>
 
 #include "app/Graf.h"
-#include "ui/MuestraError.h"
 #include "scan/Barrido.h"
+#include "scan/Esquema.h"
 #include "scan/Lambda.h"
 #include "scan/Limites.h"
+#include "state/Angulos.h"
 #include "state/ErrorVarlek.h"
 #include "state/Numeros.h"
 #include "ui/Controles.h"
 #include "ui/Dialogos.h"
 #include "ui/Lienzo.h"
+#include "ui/MuestraError.h"
 #include "ui/Paleta.h"
 
 namespace varlek {
+
+using namespace esquema;
 
 void Graf::IniciaBarrido() {
   AsignaValoresIniciales(estado_);
@@ -52,8 +56,8 @@ void Graf::Barrido_Limites_Click() {
 void Graf::DibujaHaces(const QColor& color, bool haz) {
   ui::Lienzo& e = *Esquema;
   e.FijaEstilo(ui::Lienzo::Estilo::Punteado);
-  e.Linea(-400, 0, 380, 0, color);
-  if (haz) e.Linea(0, 0, 365 * std::cos(estado_.DeltaRad), 365 * std::sin(estado_.DeltaRad), color);
+  e.Linea(kFuenteDerecha, 0, kRadioDetector, 0, color);
+  if (haz) e.Linea(0, 0, kRadioHaz * std::cos(estado_.DeltaRad), kRadioHaz * std::sin(estado_.DeltaRad), color);
   e.FijaEstilo(ui::Lienzo::Estilo::Continuo);
 }
 
@@ -70,7 +74,7 @@ void Graf::Reloj_Timer() {
     const int n = CalculaPunto(e);
     Graf_Espectro->FijaAnchoPluma(2);
     Graf_Espectro->Punto(n / 4.0, e.Intensidad);
-    ui::MuestraTexto(*PuntX, FormateaNumero(e.DeltaRad * 360 / 6.2832));
+    ui::MuestraTexto(*PuntX, FormateaNumero(AGrados(e.DeltaRad)));
     ui::MuestraTexto(*PuntY, FormateaNumero(e.Intensidad));
     Graf_Espectro->FijaAnchoPluma(1);
 
@@ -78,14 +82,14 @@ void Graf::Reloj_Timer() {
     const double nivel = std::floor(e.Espectro[n] / 1.4);
     const int g = 255 - static_cast<int>(std::clamp(nivel, 0.0, 255.0));
     const double c = std::cos(e.DeltaRad), s = std::sin(e.DeltaRad);
-    esquema.Linea(370 * c, 370 * s, 377 * c, 377 * s, QColor(g, g, g));
+    esquema.Linea(kRadioMarca * c, kRadioMarca * s, kRadioMarcaFin * c, kRadioMarcaFin * s, QColor(g, g, g));
 
     DibujaHaces(blanco, true);
     DibujaCristal(blanco);
 
     if (AvanzaAngulo(e)) {
       Reloj.stop();
-      dialogos_.Mensaje(this, "INFORMACION", "Barrido terminado");
+      dialogos_.Mensaje(this, ui::kTituloInformacion, "Barrido terminado");
       DibujaCristal(esquema.ColorFrente());
     }
   } catch (const ErrorVarlek& error) {

@@ -16,7 +16,7 @@ using ui::TwRect;
 Limites::Limites(Estado& estado, QWidget* principal) : QDialog(principal), estado_(estado) {
   ui::PreparaDialogo(*this, "Limites", "LÍMITES DEL BARRIDO", 5745, 2850);
   const QFont comun = ui::FuenteComun();
-  const QColor rojo(192, 0, 0);
+  const QColor rojo = ui::kRojoEtiqueta;
   Label1 = ui::Etiqueta(this, "Label1", "Ángulo mínimo:", TwRect(1320, 600, 1455, 375), comun, rojo);
   Label2 = ui::Etiqueta(this, "Label2", "Ángulo máximo:", TwRect(1320, 1080, 1455, 375), comun, rojo);
   // Created in tab order: the start angle first.

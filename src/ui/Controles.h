@@ -21,6 +21,8 @@ namespace varlek::ui {
 
 // The background of the dialogs and of the main window's guide panel.
 inline const QColor kFondoDialogo(255, 224, 192);
+// The dark red of the dialogs' labels.
+inline const QColor kRojoEtiqueta(192, 0, 0);
 
 QFont Fuente(const char* familia, double puntos, bool negrita = false, bool cursiva = false);
 // The font of controls for which none is chosen.

@@ -11,6 +11,10 @@ class QWidget;
 
 namespace varlek::ui {
 
+// The titles of the two kinds of message box.
+inline const QString kTituloInformacion = "INFORMACION";
+inline const QString kTituloError = "MENSAJE DE ERROR";
+
 struct OpcionesFichero {
   QString titulo;
   // Filter list in pairs of label and pattern separated by vertical bars:

@@ -37,12 +37,13 @@ std::optional<QString> DialogosQt::PideFicheroSalvar(QWidget* dueno, const Opcio
 
 void DialogosQt::MuestraModal(QDialog& ventana) { ventana.exec(); }
 
-void DialogosQt::PunteroOcupado(QWidget* ventana, bool ocupado) {
-  if (ventana == nullptr) return;
+// The application's override cursor, so the text boxes and every other
+// control show it too.
+void DialogosQt::PunteroOcupado(QWidget*, bool ocupado) {
   if (ocupado)
-    ventana->setCursor(Qt::WaitCursor);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
   else
-    ventana->unsetCursor();
+    QApplication::restoreOverrideCursor();
 }
 
 }  // namespace varlek::ui

@@ -12,7 +12,7 @@ using BarridoDialogosTest = PruebaDialogo;
 
 // "Cancelar" of the wavelength stores nothing; an end angle beyond the float
 // range stores nothing either and keeps the limits dialog open.
-TEST_F(BarridoDialogosTest, SalirSinUnValorUtilNoCambiaNada) {
+TEST_F(BarridoDialogosTest, LeavingWithoutAUsableValueChangesNothing) {
   Lambda lambda(estado, &principal);
   Limites limites(estado, &principal);
   const std::tuple<QDialog*, const char*, const char*, bool> casos[] = {
@@ -29,7 +29,7 @@ TEST_F(BarridoDialogosTest, SalirSinUnValorUtilNoCambiaNada) {
   EXPECT_EQ(estado.DeltaMax, 105);
 }
 
-TEST_F(BarridoDialogosTest, ElTabuladorVaDelAnguloMinimoAlMaximo) {
+TEST_F(BarridoDialogosTest, TabGoesFromTheStartAngleToTheEndAngle) {
   Limites dialogo(estado, &principal);
   auto* minimo = dialogo.findChild<QLineEdit*>("Text_DeltaMin");
   ASSERT_NE(minimo, nullptr);
