@@ -133,9 +133,12 @@ class Graf : public QMainWindow {
   QMenu* Submenu(QMenu* padre, const char* nombre, const QString& titulo);
 
   void CargaProblema(int n);
-  // Draws the moving parts of a scan step on the schematic: the beam axis,
-  // and the diffracted beam when `haz` is set, in `color` (erasing in white).
-  void DibujaHaces(const QColor& color, bool haz);
+  // The moving parts of a scan step on the schematic, dotted: the beam axis
+  // and the diffracted beam, in `color` (erasing in white).
+  void DibujaEje(const QColor& color);
+  void DibujaHaz(const QColor& color);
+  // Stops the scan's timer; the screen shows the schematic as it stands.
+  void DetieneReloj();
 
   // Registers: true when the register covers the screen's range; otherwise
   // the warning is shown and, on "Aceptar", the register replaces the screen.

@@ -35,8 +35,13 @@ void Graf::Barrido_Lanzar_Click() {
 }
 
 void Graf::Barrido_Detener_Click() {
-  Reloj.stop();
+  DetieneReloj();
   DibujaCristal(Esquema->ColorFrente());
+}
+
+void Graf::DetieneReloj() {
+  Reloj.stop();
+  Esquema->Libera();
 }
 
 void Graf::Barrido_LambdaX_Click() {
@@ -53,11 +58,17 @@ void Graf::Barrido_Limites_Click() {
   Form_Paint();
 }
 
-void Graf::DibujaHaces(const QColor& color, bool haz) {
+void Graf::DibujaEje(const QColor& color) {
   ui::Lienzo& e = *Esquema;
   e.FijaEstilo(ui::Lienzo::Estilo::Punteado);
   e.Linea(kFuenteDerecha, 0, kRadioDetector, 0, color);
-  if (haz) e.Linea(0, 0, kRadioHaz * std::cos(estado_.DeltaRad), kRadioHaz * std::sin(estado_.DeltaRad), color);
+  e.FijaEstilo(ui::Lienzo::Estilo::Continuo);
+}
+
+void Graf::DibujaHaz(const QColor& color) {
+  ui::Lienzo& e = *Esquema;
+  e.FijaEstilo(ui::Lienzo::Estilo::Punteado);
+  e.Linea(0, 0, kRadioHaz * std::cos(estado_.DeltaRad), kRadioHaz * std::sin(estado_.DeltaRad), color);
   e.FijaEstilo(ui::Lienzo::Estilo::Continuo);
 }
 
@@ -67,9 +78,9 @@ void Graf::Reloj_Timer() {
   const QColor blanco = ui::Paleta(15);
   try {
     e.DeltaMedio = e.DeltaRad / 2;
-    DibujaHaces(esquema.ColorFrente(), false);
+    DibujaEje(esquema.ColorFrente());
     DibujaCristal(esquema.ColorFrente());
-    if (e.Intensidad > 50) DibujaHaces(QColor(255, 0, 0), true);
+    if (e.Intensidad > 50) DibujaHaz(QColor(255, 0, 0));
 
     const int n = CalculaPunto(e);
     Graf_Espectro->FijaAnchoPluma(2);
@@ -84,16 +95,20 @@ void Graf::Reloj_Timer() {
     const double c = std::cos(e.DeltaRad), s = std::sin(e.DeltaRad);
     esquema.Linea(kRadioMarca * c, kRadioMarca * s, kRadioMarcaFin * c, kRadioMarcaFin * s, QColor(g, g, g));
 
-    DibujaHaces(blanco, true);
+    // The screen keeps the step's picture until the next tick; the backing
+    // image is erased as the step goes on.
+    esquema.Presenta();
+    DibujaEje(blanco);
+    DibujaHaz(blanco);
     DibujaCristal(blanco);
 
     if (AvanzaAngulo(e)) {
-      Reloj.stop();
+      DetieneReloj();
       dialogos_.Mensaje(this, ui::kTituloInformacion, "Barrido terminado");
       DibujaCristal(esquema.ColorFrente());
     }
   } catch (const ErrorVarlek& error) {
-    Reloj.stop();
+    DetieneReloj();
     ui::MuestraError(dialogos_, this, error.Codigo());
   }
 }

@@ -117,10 +117,21 @@ void Lienzo::Texto(double x, double y, const QString& texto, double puntos, std:
   update();
 }
 
+void Lienzo::Presenta() {
+  presentada_ = imagen_.copy();
+  update();
+}
+
+void Lienzo::Libera() {
+  if (!presentada_) return;
+  presentada_.reset();
+  update();
+}
+
 void Lienzo::paintEvent(QPaintEvent* evento) {
   QFrame::paintEvent(evento);
   QPainter pintor(this);
-  pintor.drawImage(contentsRect().topLeft(), imagen_);
+  pintor.drawImage(contentsRect().topLeft(), ImagenMostrada());
 }
 
 void Lienzo::resizeEvent(QResizeEvent* evento) {

@@ -21,6 +21,26 @@ namespace {
 using prueba::CristalDePrueba;
 using prueba::Ventana;
 
+// How many pixels of a colour the picture has near a point, or along a ray
+// from the origin at `angulo` between two radii.
+int Cerca(const QImage& imagen, QPoint p, const QColor& color) {
+  int n = 0;
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy) n += imagen.pixelColor(p + QPoint(dx, dy)) == color;
+  return n;
+}
+int EnRayo(const ui::Lienzo& l, const QImage& imagen, double angulo, double desde, double hasta, const QColor& c) {
+  int n = 0;
+  for (double r = desde; r <= hasta; r += 2)
+    n += imagen.pixelColor(l.APixel(r * std::cos(angulo), r * std::sin(angulo))) == c;
+  return n;
+}
+// A point in the middle of a side of the crystal's square, turned as drawn.
+QPoint LadoDelCristal(const ui::Lienzo& l, const Estado& e) {
+  const double phi = e.GiroCristal + e.DeltaMedio;
+  return l.APixel(15 * std::cos(phi), 15 * std::sin(phi));
+}
+
 // The one full scan through the window: stopped and launched again halfway,
 // it leaves the very points of an uninterrupted scan.
 TEST(BarridoVentana, ScanStoppedAndResumedFillsEverySlotAndRewinds) {
@@ -46,6 +66,10 @@ TEST(BarridoVentana, ScanStoppedAndResumedFillsEverySlotAndRewinds) {
   EXPECT_EQ(v.dialogos.mensajes[0].texto, "Barrido terminado");
   EXPECT_EQ(v.estado.DeltaRad, ARadianes(5));
   EXPECT_EQ(v.graf->PuntX->text(), " 105");
+  // The crystal is drawn again at the last step's angle, and shown.
+  const ui::Lienzo& esquema = *v.graf->Esquema;
+  EXPECT_EQ(esquema.ImagenMostrada(), esquema.Imagen());
+  EXPECT_GT(Cerca(esquema.Imagen(), LadoDelCristal(esquema, v.estado), QColor(Qt::black)), 0);
 }
 
 TEST(BarridoVentana, DetectorMarkDarkensWithTheIntensity) {
@@ -112,7 +136,44 @@ TEST(BarridoVentana, RedBeamOnlyAfterAPointAbove50) {
     for (double r = 50; r <= 350; r += 5)
       rojos += v.graf->Esquema->PixelEn(r * std::cos(a), r * std::sin(a)) == QColor(255, 0, 0);
     EXPECT_EQ(rojos > 0, anterior > 50) << anterior << " " << rojos;
+    // The beam axis stays black.
+    const ui::Lienzo& esquema = *v.graf->Esquema;
+    EXPECT_EQ(EnRayo(esquema, esquema.Imagen(), 3.1416, 60, 380, QColor(255, 0, 0)), 0) << anterior;
+    EXPECT_GT(EnRayo(esquema, esquema.Imagen(), 3.1416, 60, 380, QColor(Qt::black)), 20) << anterior;
   }
+}
+
+// Between two ticks the screen shows the step's crystal, its dotted beam
+// axis and, after a point above 50, the red beam, while the backing image has
+// them erased; once the scan stops the screen shows the backing image again,
+// with the crystal drawn anew.
+TEST(BarridoVentana, TheScreenShowsTheMovingPartsBetweenTicks) {
+  Ventana v;
+  CristalDePrueba(v.estado);
+  v.estado.DeltaRad = ARadianes(17.75);  // the first peak
+  const ui::Lienzo& esquema = *v.graf->Esquema;
+  const QColor negro(Qt::black), rojo(255, 0, 0), blanco(Qt::white);
+  v.Pulsa("Barrido_Lanzar");
+  v.graf->Reloj_Timer();
+  const Estado primero = v.estado;
+  EXPECT_GT(Cerca(esquema.ImagenMostrada(), LadoDelCristal(esquema, primero), negro), 0);
+  EXPECT_NE(esquema.ImagenMostrada(), esquema.Imagen());
+  EXPECT_GT(EnRayo(esquema, esquema.ImagenMostrada(), 3.1416, 60, 380, negro), 20);  // the axis, dotted
+  EXPECT_LT(EnRayo(esquema, esquema.ImagenMostrada(), 3.1416, 60, 380, negro), 130);
+  EXPECT_EQ(EnRayo(esquema, esquema.ImagenMostrada(), 3.1416, 60, 380, rojo), 0);
+  ASSERT_GT(v.estado.Intensidad, 50);
+
+  v.graf->Reloj_Timer();  // after the peak: the red beam, the axis still black
+  const double haz = ARadianes(17.75);
+  EXPECT_GT(EnRayo(esquema, esquema.ImagenMostrada(), haz, 60, 360, rojo), 10);
+  EXPECT_EQ(EnRayo(esquema, esquema.Imagen(), haz, 60, 360, rojo), 0);
+  EXPECT_EQ(EnRayo(esquema, esquema.ImagenMostrada(), 3.1416, 60, 380, rojo), 0);
+
+  v.Pulsa("Barrido_Detener");
+  EXPECT_EQ(esquema.ImagenMostrada(), esquema.Imagen());
+  EXPECT_GT(Cerca(esquema.Imagen(), LadoDelCristal(esquema, v.estado), negro), 0);
+  EXPECT_EQ(EnRayo(esquema, esquema.Imagen(), haz, 60, 360, rojo), 0);
+  EXPECT_GT(EnRayo(esquema, esquema.Imagen(), haz, 60, 360, blanco), 100);
 }
 
 TEST(BarridoVentana, LimitsEnteredRewindTheScanAndRelabelThePlot) {
