@@ -50,7 +50,7 @@ void Graf::Barrido_LambdaX_Click() {
 }
 
 void Graf::Barrido_Limites_Click() {
-  Limites ventana(estado_, this);
+  Limites ventana(estado_, dialogos_, this);
   dialogos_.MuestraModal(ventana);
   if (ventana.result() != QDialog::Accepted) return;
   Graf_Espectro_Paint();

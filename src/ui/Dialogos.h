@@ -54,7 +54,8 @@ class GuardaPuntero {
   QWidget* ventana_;
 };
 
-// The filter text in Qt's form: "Todos los ficheros(*.*) (*.*)" and so on.
+// The filter text in Qt's form: each label with its patterns in brackets
+// ("Todos los ficheros(*.*)", "Imágenes (*.bmp *.png)").
 QStringList FiltrosQt(const QString& filtro);
 
 }  // namespace varlek::ui

@@ -19,7 +19,7 @@ TEST_F(ColocacionTest, EveryDialogIsCentredOnTheMainWindow) {
   principal.move(200, 150);
   Cristal cristal(estado, dialogos, &principal);
   Lambda lambda(estado, &principal);
-  Limites limites(estado, &principal);
+  Limites limites(estado, dialogos, &principal);
   Factor factor(estado, dialogos, &principal);
   Aviso aviso(estado, &principal);
   for (QDialog* dialogo : std::initializer_list<QDialog*>{&cristal, &lambda, &limites, &factor, &aviso}) {

@@ -99,7 +99,8 @@ TEST_F(LienzoTest, MouseDownReportsUserCoordinates) {
 
 TEST(Dialogos, FilterListInQtsForm) {
   EXPECT_EQ(ui::FiltrosQt("Todos los ficheros(*.*)|*.*|Ficheros de datos(*.ASC)|*.ASC"),
-            QStringList({"Todos los ficheros(*.*) (*.*)", "Ficheros de datos(*.ASC) (*.ASC)"}));
+            QStringList({"Todos los ficheros(*.*)", "Ficheros de datos(*.ASC)"}));
+  EXPECT_EQ(ui::FiltrosQt("Datos|*.ASC;*.TXT"), QStringList({"Datos (*.ASC *.TXT)"}));
 }
 
 }  // namespace
