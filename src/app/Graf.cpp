@@ -80,11 +80,13 @@ void Graf::CreaControles() {
   Frame1 = new QGroupBox("Guión", Superficie);
   Frame1->setObjectName("Frame1");
   Frame1->setGeometry(TwRect(360, 960, 1935, 1935));
+  // The frame's inside in the window's own colour (the style would shade it)
+  // and its caption bold, on the frame's top line.
   Frame1->setFont(ui::Fuente("Comic Sans MS", 9.75, true));
-  QPalette paletaMarco = Frame1->palette();
-  paletaMarco.setColor(QPalette::WindowText, QColor(0, 0, 255));
-  paletaMarco.setColor(QPalette::Window, ui::kFondoDialogo);
-  Frame1->setPalette(paletaMarco);
+  Frame1->setStyleSheet(
+      "QGroupBox#Frame1 { background-color: rgb(255, 224, 192); border: 1px solid rgb(160, 160, 160);"
+      " margin-top: 8px; color: rgb(0, 0, 255); }"
+      "QGroupBox#Frame1::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }");
 
   const QFont arial = ui::Fuente("Arial", 9);
   const QColor azul(0, 0, 255);
