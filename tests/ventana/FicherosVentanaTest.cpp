@@ -54,25 +54,6 @@ TEST(FicherosVentana, SaveRightAfterStartUpWithTheDialogsSettings) {
   EXPECT_TRUE(v.dialogos.mensajes.empty());
 }
 
-TEST(FicherosVentana, SaveThenLoadReproducesEveryPoint) {
-  QTemporaryDir dir;
-  Ventana v;
-  for (int i = 0; i <= 400; ++i) v.estado.Espectro[i] = 400.0f / (1 + (i - 51) * (i - 51) / 3.0f);
-  v.estado.EspectroCabecera = std::string("muestra A, 2");
-  const Estado guardado = v.estado;
-  v.dialogos.respuestasFichero.push_back(dir.filePath("a.ASC"));
-  v.Pulsa("Menu_Fichero_Salvar");
-  v.estado.Espectro.Rellena(0);
-  v.estado.EspectroCabecera = 1.0;
-  v.dialogos.respuestasFichero.push_back(dir.filePath("a.ASC"));
-  v.graf->Toolbar1_ButtonClick("abrir");
-  EXPECT_EQ(v.estado.Espectro, guardado.Espectro);
-  EXPECT_EQ(v.estado.EspectroCabecera, guardado.EspectroCabecera);
-  EXPECT_EQ(v.estado.EspectroMin, 5.0);
-  EXPECT_FALSE(v.dialogos.ficherosPedidos.back().opciones.preguntaSobrescribir);
-  EXPECT_TRUE(v.dialogos.mensajes.empty());
-}
-
 TEST(FicherosVentana, FailedOrCancelledLoadChangesNothing) {
   QTemporaryDir dir;
   QByteArray corto = "\r\n5\r\n105\r\n";
