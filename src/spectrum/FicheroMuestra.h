@@ -47,7 +47,6 @@ int GrisAnillo(float intensidad);
 
 // The sample file `nombre` where the program looks for it: in the program's
 // own folder when it is there, otherwise in the installed data folder.
-std::string RutaMuestra(const std::string& nombre, const std::string& carpetaPrograma,
-                        const std::string& carpetaDatos);
+std::string RutaMuestra(const std::string& nombre, const std::string& carpetaPrograma, const std::string& carpetaDatos);
 
 }  // namespace varlek

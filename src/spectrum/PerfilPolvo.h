@@ -15,13 +15,13 @@
 namespace varlek {
 
 struct OpcionesPerfil {
-  double inicio = 5;    // 2θ of point 0, degrees
-  double paso = 0.25;   // degrees between points
+  double inicio = 5;   // 2θ of point 0, degrees
+  double paso = 0.25;  // degrees between points
   // Caglioti: FWHM² = U tan² θ + V tan θ + W (degrees²).
-  double U = 0.10, V = -0.02, W = 0.09;
-  double eta = 0.5;       // Lorentzian fraction of the pseudo-Voigt
-  double altura = 400;    // the highest point of the peaks, plot units
-  double cuentas = 20;    // counts per plot unit, for the noise
+  double U = 0.06, V = -0.02, W = 0.16;
+  double eta = 0.5;                      // Lorentzian fraction of the pseudo-Voigt
+  double altura = 400;                   // the highest point of the peaks, plot units
+  double cuentas = 20;                   // counts per plot unit, for the noise
   std::optional<std::uint32_t> semilla;  // no noise without one
 };
 

@@ -1,14 +1,13 @@
 #include "spectrum/ReflexionesPolvo.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <gemmi/cif.hpp>
 #include <gemmi/it92.hpp>
 #include <gemmi/sfcalc.hpp>
 #include <gemmi/smcif.hpp>
 #include <gemmi/symmetry.hpp>
-
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
 #include <set>
 
 #include "state/Angulos.h"
@@ -46,7 +45,8 @@ gemmi::UnitCell Celda(gemmi::cif::Block& bloque) {
   auto longitud = [](double x) { return x > 0.1 && x < 1000; };
   auto angulo = [](double x) { return x > 0 && x < 180; };
   if (!longitud(a) || !longitud(b) || !longitud(c) || !angulo(alfa) || !angulo(beta) || !angulo(gamma))
-    throw ErrorEstructura("la celda no es válida: las aristas deben estar entre 0.1 y 1000 Å y los ángulos entre 0 y 180°");
+    throw ErrorEstructura(
+        "la celda no es válida: las aristas deben estar entre 0.1 y 1000 Å y los ángulos entre 0 y 180°");
   gemmi::UnitCell celda(a, b, c, alfa, beta, gamma);
   if (!(celda.volume > 0)) throw ErrorEstructura("los ángulos de la celda no forman una celda (volumen nulo)");
   return celda;
@@ -183,7 +183,8 @@ CristalPolvo LineasDeCif(std::string_view textoCif, double lambda, double desde,
     limite[i] = static_cast<int>(std::floor(arista * maximoInverso));
     cuantas *= 2.0 * limite[i] + 1;
   }
-  if (cuantas > kMaximoReflexiones) throw ErrorEstructura("la celda es demasiado grande para este intervalo de ángulos");
+  if (cuantas > kMaximoReflexiones)
+    throw ErrorEstructura("la celda es demasiado grande para este intervalo de ángulos");
 
   double f000 = 0;
   for (const auto& s : celda.sites) f000 += s.occ * s.element.atomic_number();
@@ -211,7 +212,9 @@ CristalPolvo LineasDeCif(std::string_view textoCif, double lambda, double desde,
     std::set<std::array<int, 3>, std::greater<>> clases;
     double suma = 0;
     std::size_t j = i;
-    for (; j < reflexiones.size() && reflexiones[j].inversoD2 - reflexiones[i].inversoD2 < 1e-9 * reflexiones[i].inversoD2; ++j) {
+    for (; j < reflexiones.size() &&
+           reflexiones[j].inversoD2 - reflexiones[i].inversoD2 < 1e-9 * reflexiones[i].inversoD2;
+         ++j) {
       suma += reflexiones[j].f2;
       clases.insert(Clase(reflexiones[j].hkl));
     }

@@ -124,8 +124,7 @@ void EscribeLineas(const CristalPolvo& c, double lambda) {
   double maximo = 0;
   for (const auto& l : c.lineas)
     if (l.dosTheta >= kDesde && l.dosTheta <= kHasta) maximo = std::max(maximo, l.intensidad);
-  std::printf("%s  %s  %d átomos en la celda  λ = %.4f Å\n", c.nombre.c_str(), c.grupo.c_str(), c.atomosCelda,
-              lambda);
+  std::printf("%s  %s  %d átomos en la celda  λ = %.4f Å\n", c.nombre.c_str(), c.grupo.c_str(), c.atomosCelda, lambda);
   std::printf("%-12s %9s %9s %5s %10s %8s\n", "hkl", "d (Å)", "2θ (°)", "mult", "|F|²", "I rel");
   for (const auto& l : c.lineas) {
     if (l.dosTheta < kDesde || l.dosTheta > kHasta) continue;
