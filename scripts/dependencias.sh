@@ -3,7 +3,8 @@
 # el programa y las pruebas. Hay que ejecutarlo como root.
 set -euo pipefail
 
-paquetes=(cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev fonts-dejavu-core fonts-liberation2 fonts-comic-neue "$@")
+paquetes=(cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev gemmi-dev tao-pegtl-dev libstb-dev
+  fonts-dejavu-core fonts-liberation2 fonts-comic-neue "$@")
 faltan=()
 for p in "${paquetes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")

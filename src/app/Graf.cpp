@@ -149,9 +149,9 @@ void Graf::CreaMenus() {
   Item(planos, "Cristal_4", "Cristal 4", &Graf::Cristal_4_Click);
   Item(planos, "Cristal_5", "Cristal 5", &Graf::Cristal_5_Click);
   QMenu* polvo = Submenu(problema, "Cristal_Problema_Polvo", "Difractogramas de polvo");
-  Item(polvo, "Muestra1", "Muestra 1", nullptr);
-  Item(polvo, "Muestra2", "Muestra 2", nullptr);
-  Item(polvo, "Muestra3", "Muestra 3", nullptr);
+  Item(polvo, "Muestra1", "Muestra 1", &Graf::Muestra1_Click);
+  Item(polvo, "Muestra2", "Muestra 2", &Graf::Muestra2_Click);
+  Item(polvo, "Muestra3", "Muestra 3", &Graf::Muestra3_Click);
   Item(cristal, "Cerrar_Problema", "Cerrar problema", &Graf::Cerrar_Problema_Click);
 
   QMenu* barrido = Submenu(nullptr, "Menu_Barrido", "Barrido");

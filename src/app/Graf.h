@@ -118,6 +118,14 @@ class Graf : public QMainWindow {
   void SalvaRegistroY();
   void SalvaRegistroZ();
 
+  // Powder samples.
+  void Muestra1_Click();
+  void Muestra2_Click();
+  void Muestra3_Click();
+  // Loads a sample file into the spectrum on screen and draws it with its
+  // powder ring; a file that cannot be read changes nothing.
+  void CargaMuestra(const std::string& ruta);
+
  protected:
   void closeEvent(QCloseEvent* evento) override;
 
