@@ -178,7 +178,10 @@ def capitulo(fuente):
 
     def cierra():
         if parrafo:
-            salida.append(PARRAFO['texto'] + en_linea(' '.join(parrafo)) + '\\par\n')
+            texto = ' '.join(parrafo)
+            # A paragraph that goes on after a displayed line starts without an indent.
+            estilo = PARRAFO['texto'] if not texto[0].islower() else PARRAFO['texto'].replace('\\fi360', '\\fi0')
+            salida.append(estilo + en_linea(texto) + '\\par\n')
             parrafo.clear()
         if filas:
             salida.append(tabla(filas))

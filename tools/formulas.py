@@ -214,10 +214,9 @@ def formulas():
 
     # F_hk = sum_j f_j exp[2 pi i (h x_j + k y_j)]
     suma = Indices(_s('S', 1.6), abajo=_t('j', True, .7))
-    fase = Fila(_t('2'), _s('p'), _var('i'), _t('('), _var('h'), _sub(_var('x'), 'j'), _s('+'), _var('k'),
-                _sub(_var('y'), 'j'), _t(')'), espacio=25)
-    factor = Fila(_sub(_var('F'), 'hk'), _s('='), suma, _sub(_var('f'), 'j'),
-                  Indices(_var('e'), arriba=Fila(*[_reduce(c) for c in fase.cajas], espacio=12)), espacio=45)
+    fase = Fila(_t('exp['), _t('2'), _s('p'), _var('i'), _t('('), _var('h'), _sub(_var('x'), 'j'), _s('+'),
+                _var('k'), _sub(_var('y'), 'j'), _t(')]'), espacio=25)
+    factor = Fila(_sub(_var('F'), 'hk'), _s('='), suma, _sub(_var('f'), 'j'), fase, espacio=45)
 
     # d_hk of a rectangular lattice, root form
     rectangular = Fila(_sub(_var('d'), 'hk'), _s('='),
@@ -238,12 +237,3 @@ def formulas():
                   Fila(_sup(_t('cos'), '2'), _t('2'), _s('q'), espacio=25), espacio=45)
     return {'bragg': bragg, 'espaciado': espaciado, 'factor': factor, 'rectangular': rectangular,
             'cubica': cubica, 'modelo': modelo}
-
-
-def _reduce(caja):
-    """The same text box at the size of an exponent."""
-    if isinstance(caja, Texto):
-        return Texto(caja.cadena, caja.cursiva, caja.symbol, .7)
-    if isinstance(caja, Indices):
-        return Indices(_reduce(caja.base), abajo=Texto(caja.sub.cadena, True, False, .5))
-    return caja
