@@ -151,7 +151,7 @@ def formula(nombre, cajas):
 def tabla(filas):
     anchos = [len(f) for f in filas]
     columnas = max(anchos)
-    total = 8500
+    total = 7400
     salida = []
     for n, fila in enumerate(filas):
         fila = fila + [''] * (columnas - len(fila))
