@@ -149,16 +149,21 @@ def formula(nombre, cajas):
 
 
 def tabla(filas):
-    anchos = [len(f) for f in filas]
-    columnas = max(anchos)
+    columnas = max(len(f) for f in filas)
     total = 7400
+    # Columns share the width by the length of their longest cell.
+    largos = [max(8, max(len(f[i].strip()) if i < len(f) else 0 for f in filas)) for i in range(columnas)]
+    bordes, x = [], 0
+    for largo in largos:
+        x += total * largo / sum(largos)
+        bordes.append(round(x))
     salida = []
     for n, fila in enumerate(filas):
         fila = fila + [''] * (columnas - len(fila))
         salida.append('\\trowd\\trgaph70\\trleft0\\trqc')
         for i in range(columnas):
             salida.append('\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10'
-                          '\\clbrdrr\\brdrs\\brdrw10\\cellx%d' % ((i + 1) * total // columnas))
+                          '\\clbrdrr\\brdrs\\brdrw10\\cellx%d' % bordes[i])
         salida.append('\n')
         for celda in fila:
             contenido = en_linea(celda.strip())
