@@ -3,33 +3,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 
+#include "ApoyoBancos.h"
 #include "app/Graf.h"
-#include "ui/Dialogos.h"
 
 namespace varlek {
 namespace {
-
-// Answers every dialog at once, so steps and scans run unattended.
-class DialogosMudos : public ui::Dialogos {
- public:
-  void Mensaje(QWidget*, const QString&, const QString&) override {}
-  std::optional<QString> PideFicheroAbrir(QWidget*, const ui::OpcionesFichero&) override { return std::nullopt; }
-  std::optional<QString> PideFicheroSalvar(QWidget*, const ui::OpcionesFichero&) override { return std::nullopt; }
-  void MuestraModal(QDialog&) override {}
-  void PunteroOcupado(QWidget*, bool) override {}
-};
-
-QApplication& Aplicacion() {
-  static int argc = 3;
-  static char a0[] = "bancos", a1[] = "-platform", a2[] = "offscreen";
-  static char* argv[] = {a0, a1, a2, nullptr};
-  static QApplication aplicacion(argc, argv);
-  return aplicacion;
-}
 
 void CuatroAtomos(Estado& e) {
   e.AVec = 4.42;

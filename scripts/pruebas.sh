@@ -8,7 +8,7 @@ if [ "${VARLEK_SANEADORES:-0}" = 1 ]; then
   dir="$raiz/build-saneado"
   opciones=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DVARLEK_SANEADORES=ON)
 else
-  dir="$raiz/build"
+  dir="$raiz/build-pruebas"
   opciones=(-DCMAKE_BUILD_TYPE=Release)
 fi
 cmake -S "$raiz" -B "$dir" -DVARLEK_PRUEBAS=ON "${opciones[@]}" >/dev/null

@@ -22,19 +22,20 @@ using ui::Tw;
 using ui::TwRect;
 
 namespace {
-// The toolbar: key, image key, tooltip and the menu item whose command it runs.
+// The toolbar: key (also the image's key), tooltip, and the handler of the
+// menu item whose command it runs.
 struct Boton {
   const char* clave;
   const char* tooltip;
-  const char* item;
+  void (Graf::*handler)();
 };
-constexpr Boton kBotones[] = {
-    {"abrir", "Abrir archivo", "Menu_Fichero_Cargar"},
-    {"guardar", "Guardar archivo", "Menu_Fichero_Salvar"},
-    {"param", "Fijar parámetros del cristal", "Menu_Parametros"},
-    {"cristal", "Mostrar estructura", "Cristal_Mostrar"},
-    {"lanzar", "Lanzar barrido", "Barrido_Lanzar"},
-    {"parar", "Detener barrido", "Barrido_Detener"},
+const Boton kBotones[] = {
+    {"abrir", "Abrir archivo", &Graf::Menu_Fichero_Cargar_Click},
+    {"guardar", "Guardar archivo", &Graf::Menu_Fichero_Salvar_Click},
+    {"param", "Fijar parámetros del cristal", &Graf::Menu_Parametros_Click},
+    {"cristal", "Mostrar estructura", nullptr},
+    {"lanzar", "Lanzar barrido", &Graf::Barrido_Lanzar_Click},
+    {"parar", "Detener barrido", &Graf::Barrido_Detener_Click},
 };
 
 // The image store: file name and key, in the order they are stored.
@@ -79,11 +80,13 @@ void Graf::CreaControles() {
   Frame1 = new QGroupBox("Guión", Superficie);
   Frame1->setObjectName("Frame1");
   Frame1->setGeometry(TwRect(360, 960, 1935, 1935));
+  // The frame's inside in the window's own colour (the style would shade it)
+  // and its caption bold, on the frame's top line.
   Frame1->setFont(ui::Fuente("Comic Sans MS", 9.75, true));
-  QPalette paletaMarco = Frame1->palette();
-  paletaMarco.setColor(QPalette::WindowText, QColor(0, 0, 255));
-  paletaMarco.setColor(QPalette::Window, ui::kFondoDialogo);
-  Frame1->setPalette(paletaMarco);
+  Frame1->setStyleSheet(
+      "QGroupBox#Frame1 { background-color: rgb(255, 224, 192); border: 1px solid rgb(160, 160, 160);"
+      " margin-top: 8px; color: rgb(0, 0, 255); }"
+      "QGroupBox#Frame1::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }");
 
   const QFont arial = ui::Fuente("Arial", 9);
   const QColor azul(0, 0, 255);
@@ -102,7 +105,7 @@ void Graf::CreaControles() {
   Graf_Espectro->setObjectName("Graf_Espectro");
   Graf_Espectro->setGeometry(TwRect(1200, 4320, 10575, 3015));
   Graf_Espectro->setFont(sansNegrita);
-  Graf_Espectro->FijaColorFondo(QColor(255, 255, 192));
+  Graf_Espectro->FijaColorFondo(kFondoGrafica);
   Graf_Espectro->AlPulsar = [this](int boton, float x, float y) { Graf_Espectro_MouseDown(boton, 0, x, y); };
 
   const QFont sans = ui::Fuente("MS Sans Serif", 9.75);
@@ -146,9 +149,9 @@ void Graf::CreaMenus() {
   Item(planos, "Cristal_4", "Cristal 4", &Graf::Cristal_4_Click);
   Item(planos, "Cristal_5", "Cristal 5", &Graf::Cristal_5_Click);
   QMenu* polvo = Submenu(problema, "Cristal_Problema_Polvo", "Difractogramas de polvo");
-  Item(polvo, "Muestra1", "Muestra 1", nullptr);
-  Item(polvo, "Muestra2", "Muestra 2", nullptr);
-  Item(polvo, "Muestra3", "Muestra 3", nullptr);
+  Item(polvo, "Muestra1", "Muestra 1", &Graf::Muestra1_Click);
+  Item(polvo, "Muestra2", "Muestra 2", &Graf::Muestra2_Click);
+  Item(polvo, "Muestra3", "Muestra 3", &Graf::Muestra3_Click);
   Item(cristal, "Cerrar_Problema", "Cerrar problema", &Graf::Cerrar_Problema_Click);
 
   QMenu* barrido = Submenu(nullptr, "Menu_Barrido", "Barrido");
@@ -223,7 +226,7 @@ void Graf::Form_Paint() {
 void Graf::Toolbar1_ButtonClick(const QString& clave) {
   for (const Boton& boton : kBotones) {
     if (clave == boton.clave) {
-      if (auto* item = findChild<QAction*>(boton.item)) item->trigger();
+      if (boton.handler != nullptr) (this->*boton.handler)();
       return;
     }
   }

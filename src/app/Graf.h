@@ -122,10 +122,21 @@ class Graf : public QMainWindow {
   void SalvaRegistroY();
   void SalvaRegistroZ();
 
+  // Powder samples.
+  void Muestra1_Click();
+  void Muestra2_Click();
+  void Muestra3_Click();
+  // Loads a sample file into the spectrum on screen and draws it with its
+  // powder ring; a file that cannot be read changes nothing.
+  void CargaMuestra(const std::string& ruta);
+
  protected:
   void closeEvent(QCloseEvent* evento) override;
 
  private:
+  // The plot's pale yellow.
+  static inline const QColor kFondoGrafica{255, 255, 192};
+
   void CreaControles();
   void CreaMenus();
   void CreaBarra();
@@ -134,28 +145,21 @@ class Graf : public QMainWindow {
   QMenu* Submenu(QMenu* padre, const char* nombre, const QString& titulo);
 
   void CargaProblema(int n);
-  // Draws the moving parts of a scan step on the schematic: the beam axis,
-  // and the diffracted beam when `haz` is set, in `color` (erasing in white).
-  void DibujaHaces(const QColor& color, bool haz);
+  // The moving parts of a scan step on the schematic, dotted: the beam axis
+  // and the diffracted beam, in `color` (erasing in white).
+  void DibujaEje(const QColor& color);
+  void DibujaHaz(const QColor& color);
+  // Stops the scan's timer; the screen shows the schematic as it stands.
+  void DetieneReloj();
 
-  // A register with its parts and its drawing colour.
-  struct Registro {
-    Espectro401& puntos;
-    Valor& cabecera;
-    double& minimo;
-    float& maximo;
-    int color;
-  };
-  Registro RegistroDe(char letra);
-  void CopiaEn(char letra);
+  // Registers: true when the register covers the screen's range; otherwise
+  // the warning is shown and, on "Aceptar", the register replaces the screen.
+  bool RangoDePantalla(char letra);
   void CopiaDesde(char letra);
   void Muestra(char letra);
   void PideYSalvaRegistro(char letra);
-  void SalvaRegistro(char letra);
-  bool MismoRango(const Registro& r) const;
-  // The warning of a different range; true after "Aceptar".
-  bool AceptaAviso();
-  void ReemplazaPantalla(const Registro& r);
+  // Files: the file dialog of "Salvar" or "Cargar" (NombreFichero on
+  // confirming), and a save reported through the error message.
   std::optional<QString> PideFichero(bool salvar);
   void SalvaDatosEn(const DatosEspectro& datos);
 

@@ -5,6 +5,7 @@
 
 #include "app/Graf.h"
 #include "state/Estado.h"
+#include "ui/Controles.h"
 #include "ui/DialogosQt.h"
 
 int main(int argc, char* argv[]) {
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
   QTranslator traduccion;
   if (traduccion.load(QLocale(QLocale::Spanish), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&traduccion);
+  varlek::ui::SustituyeFuentes();
   varlek::Estado estado;
   varlek::ui::DialogosQt dialogos;
   varlek::Graf graf(estado, dialogos);

@@ -5,10 +5,11 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "ui/MuestraError.h"
+#include "state/Angulos.h"
 #include "state/ErrorVarlek.h"
 #include "ui/Controles.h"
 #include "ui/Dialogos.h"
+#include "ui/MuestraError.h"
 #include "ui/Paleta.h"
 
 namespace varlek {
@@ -34,7 +35,7 @@ void Cristal::CreaControles() {
   const QFont mediana = ui::Fuente("MS Sans Serif", 9.75);
   const QFont comun = ui::FuenteComun();
   const QColor azul(0, 0, 192);
-  const QColor rojo(192, 0, 0);
+  const QColor rojo = ui::kRojoEtiqueta;
 
   // Created in tab order: the lattice, the number of atoms, the atoms row by
   // row, the buttons.
@@ -90,7 +91,7 @@ void Cristal::Form_Load() {
   Text_AVec->setText(ui::TextoNumero(estado_.AVec));
   Text_BVec->setText(ui::TextoNumero(estado_.BVec));
   // The angle is shown without its sign.
-  Text_Theta->setText(ui::TextoNumero(std::abs(estado_.Theta * 360 / 6.2832)));
+  Text_Theta->setText(ui::TextoNumero(std::abs(AGrados(estado_.Theta))));
   Text_At->setText(ui::TextoNumero(static_cast<int>(estado_.NumAtomos)));
   for (int i = 0; i < 4; ++i) {
     columnaX_[i]->setText(ui::TextoNumero(estado_.AtomoX[i + 1]));
@@ -117,7 +118,7 @@ void Cristal::Command1_Click() {
     // Too large for a whole-number field: refused below like any other count.
   }
   if (!numeroValido) {
-    dialogos_.Mensaje(this, "MENSAJE DE ERROR", "El número de átomos en la celda unidad debe estar entre 1 y 4");
+    dialogos_.Mensaje(this, ui::kTituloError, "El número de átomos en la celda unidad debe estar entre 1 y 4");
     Text_At->setFocus();
     Text_At->selectAll();
     return;
@@ -132,8 +133,7 @@ void Cristal::Command1_Click() {
 
   estado_.AVec = ui::LeeCampo(*Text_AVec);
   estado_.BVec = ui::LeeCampo(*Text_BVec);
-  estado_.Theta = ui::LeeCampo(*Text_Theta);
-  estado_.Theta = estado_.Theta * 6.2832 / 360;
+  estado_.Theta = ARadianes(ui::LeeCampo(*Text_Theta));
   estado_.NumAtomos = numAtomos;
   for (int i = 0; i < 4; ++i) estado_.AtomoX[i + 1] = ui::LeeCampo(*columnaX_[i]);
   for (int i = 0; i < 4; ++i) estado_.AtomoY[i + 1] = ui::LeeCampo(*columnaY_[i]);

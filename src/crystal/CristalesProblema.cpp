@@ -8,7 +8,7 @@ namespace varlek {
 
 namespace {
 
-// Half and a third of a turn with the program's own 3.1416.
+// A quarter and a sixth of a turn (90° and 60°), with the program's own 3.1416.
 constexpr double kRecto = 3.1416 / 2;
 constexpr double kTercio = 3.1416 / 3;
 

@@ -14,9 +14,9 @@ void Graf::Menu_Parametros_Click() {
 }
 
 void Graf::CargaProblema(int n) {
-  dialogos_.Mensaje(this, "INFORMACION", QString::fromStdString(AvisoCristalProblema(n)));
+  dialogos_.Mensaje(this, ui::kTituloInformacion, QString::fromStdString(AvisoCristalProblema(n)));
   CargaCristalProblema(estado_, n);
-  dialogos_.Mensaje(this, "INFORMACION", QString::fromStdString(ConfirmacionCristalProblema(n)));
+  dialogos_.Mensaje(this, ui::kTituloInformacion, QString::fromStdString(ConfirmacionCristalProblema(n)));
 }
 
 void Graf::Cristal_1_Click() { CargaProblema(1); }

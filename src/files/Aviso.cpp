@@ -16,7 +16,7 @@ Aviso::Aviso(Estado& estado, QWidget* principal) : QDialog(principal), estado_(e
   Label1 = ui::Etiqueta(this, "Label1",
                         "El rango espectral del registro no coincide con el de la pantalla. Al mostrar el registro "
                         "se borrará el espectro en pantalla y se perderá la información.",
-                        TwRect(480, 240, 5535, 735), ui::Fuente("MS Sans Serif", 9.75), QColor(192, 0, 0));
+                        TwRect(480, 240, 5535, 735), ui::Fuente("MS Sans Serif", 9.75), ui::kRojoEtiqueta);
   Command1 = ui::Boton(this, "Command1", "Aceptar", TwRect(1320, 1200, 1455, 375), comun);
   Command2 = ui::Boton(this, "Command2", "Cancelar", TwRect(3480, 1200, 1335, 375), comun);
   connect(Command1, &QPushButton::clicked, this, &Aviso::Command1_Click);

@@ -1,16 +1,15 @@
 #include "files/FicheroDatos.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <filesystem>
 #include <functional>
-#include <system_error>
 
+#include "files/FicheroSistema.h"
+#include "scan/Barrido.h"
 #include "state/ErrorVarlek.h"
 #include "state/Numeros.h"
 
@@ -31,9 +30,7 @@ constexpr std::string_view kNulo = "#NULL#";
 constexpr std::string_view kVerdadero = "#TRUE#";
 constexpr std::string_view kFalso = "#FALSE#";
 
-bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
 bool EsFinDeLinea(char c) { return c == '\r' || c == '\n'; }
-bool EsDigito(char c) { return c >= '0' && c <= '9'; }
 
 struct Campo {
   std::string texto;
@@ -119,25 +116,6 @@ class LectorCampos {
   bool terminado_ = false;
 };
 
-// Whether the whole text is one number: a sign, digits with at most one
-// point, and an exponent with E or D.
-bool EsNumero(std::string_view t) {
-  std::size_t i = 0;
-  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-  bool hayDigitos = false;
-  for (; i < t.size() && EsDigito(t[i]); ++i) hayDigitos = true;
-  if (i < t.size() && t[i] == '.')
-    for (++i; i < t.size() && EsDigito(t[i]); ++i) hayDigitos = true;
-  if (!hayDigitos) return false;
-  if (i < t.size() && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
-    ++i;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    if (i == t.size() || !EsDigito(t[i])) return false;
-    while (i < t.size() && EsDigito(t[i])) ++i;
-  }
-  return i == t.size();
-}
-
 Valor CabeceraDe(Campo&& campo) {
   if (campo.entreComillas) return std::move(campo.texto);
   const std::string_view t = campo.texto;
@@ -145,7 +123,7 @@ Valor CabeceraDe(Campo&& campo) {
   if (t == kNulo) return Nulo{};
   if (t == kVerdadero) return true;
   if (t == kFalso) return false;
-  if (EsNumero(t)) return LeeNumero(t);
+  if (LargoNumero(t) == t.size()) return LeeNumero(t);
   return std::move(campo.texto);
 }
 
@@ -196,105 +174,6 @@ std::string TextoCabecera(const Valor& cabecera) {
   return std::visit(Visitante{}, cabecera);
 }
 
-[[noreturn]] void FallaSistema(const std::string& ruta) { throw ErrorVarlek(CodigoDeSistema(errno, ruta)); }
-
-// A file descriptor closed when it goes out of scope, for the error paths.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int fd() const { return fd_; }
-  // Closes now, reporting a failure (a delayed write error shows up here).
-  void Cierra(const std::string& ruta) {
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) FallaSistema(ruta);
-  }
-
- private:
-  int fd_;
-};
-
-void EscribeTodo(int fd, std::string_view texto, const std::string& ruta) {
-  while (!texto.empty()) {
-    const ssize_t n = ::write(fd, texto.data(), texto.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      if (n == 0) errno = EIO;
-      FallaSistema(ruta);
-    }
-    texto.remove_prefix(static_cast<std::size_t>(n));
-  }
-}
-
-// The file a path names once its symbolic links are followed, so a save
-// replaces the file a link points to and leaves the link in place.
-std::filesystem::path SigueEnlaces(const std::string& ruta) {
-  std::filesystem::path p(ruta);
-  for (int saltos = 0;; ++saltos) {
-    struct stat st;
-    if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
-    if (saltos == 40) {
-      errno = ELOOP;
-      FallaSistema(ruta);
-    }
-    std::error_code ec;
-    const auto destino = std::filesystem::read_symlink(p, ec);
-    if (ec) {
-      errno = ec.value();
-      FallaSistema(ruta);
-    }
-    p = destino.is_absolute() ? destino : p.parent_path() / destino;
-  }
-}
-
-// A device or a pipe cannot be replaced by renaming: it is written in place.
-// Opening without blocking keeps a pipe with no reader from hanging the save.
-void EscribeEnSitio(const std::filesystem::path& destino, std::string_view texto, const std::string& ruta) {
-  Descriptor f(::open(destino.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
-  if (f.fd() < 0) FallaSistema(ruta);
-  const int banderas = ::fcntl(f.fd(), F_GETFL);
-  if (banderas < 0 || ::fcntl(f.fd(), F_SETFL, banderas & ~O_NONBLOCK) != 0) FallaSistema(ruta);
-  EscribeTodo(f.fd(), texto, ruta);
-  f.Cierra(ruta);
-}
-
-// A temporary file beside the target, removed unless it has been renamed
-// over the target.
-class Temporal {
- public:
-  explicit Temporal(const std::filesystem::path& carpeta, const std::string& ruta)
-      : nombre_((carpeta / ".varlek-XXXXXX").string()), fichero_(::mkostemp(nombre_.data(), O_CLOEXEC)) {
-    if (fichero_.fd() < 0) FallaSistema(ruta);
-  }
-  Temporal(const Temporal&) = delete;
-  Temporal& operator=(const Temporal&) = delete;
-  ~Temporal() {
-    if (!renombrado_) ::unlink(nombre_.c_str());
-  }
-  int fd() const { return fichero_.fd(); }
-  void Cierra(const std::string& ruta) { fichero_.Cierra(ruta); }
-  void RenombraComo(const std::filesystem::path& destino, const std::string& ruta) {
-    if (::rename(nombre_.c_str(), destino.c_str()) != 0) FallaSistema(ruta);
-    renombrado_ = true;
-  }
-
- private:
-  std::string nombre_;
-  Descriptor fichero_;
-  bool renombrado_ = false;
-};
-
-mode_t PermisosNuevos() {
-  const mode_t mascara = ::umask(0);
-  ::umask(mascara);
-  return 0666 & ~mascara;
-}
-
 }  // namespace
 
 std::string TextoDatos(const DatosEspectro& datos) {
@@ -321,22 +200,7 @@ DatosEspectro LeeDatos(std::string_view bytes) {
   return Interpreta(lector);
 }
 
-void SalvaDatos(const std::string& ruta, const DatosEspectro& datos) {
-  const std::string texto = TextoDatos(datos);
-  const auto destino = SigueEnlaces(ruta);
-  struct stat st;
-  const bool existe = ::stat(destino.c_str(), &st) == 0;
-  if (existe && !S_ISREG(st.st_mode)) {
-    EscribeEnSitio(destino, texto, ruta);
-    return;
-  }
-  Temporal temporal(destino.has_parent_path() ? destino.parent_path() : std::filesystem::path("."), ruta);
-  if (::fchmod(temporal.fd(), existe ? (st.st_mode & 0777) : PermisosNuevos()) != 0) FallaSistema(ruta);
-  EscribeTodo(temporal.fd(), texto, ruta);
-  if (::fsync(temporal.fd()) != 0) FallaSistema(ruta);
-  temporal.Cierra(ruta);
-  temporal.RenombraComo(destino, ruta);
-}
+void SalvaDatos(const std::string& ruta, const DatosEspectro& datos) { EscribeEntero(ruta, TextoDatos(datos)); }
 
 DatosEspectro CargaDatos(const std::string& ruta) {
   Descriptor f(::open(ruta.c_str(), O_RDONLY | O_CLOEXEC));
@@ -358,6 +222,16 @@ DatosEspectro CargaDatos(const std::string& ruta) {
 
 DatosEspectro DatosDePantalla(const Estado& e) {
   return DatosEspectro{e.EspectroCabecera, e.EspectroMin, e.EspectroMax, e.Espectro};
+}
+
+bool AplicaDatos(Estado& e, const DatosEspectro& datos) {
+  e.EspectroCabecera = datos.cabecera;
+  e.Espectro = datos.puntos;
+  const bool otroRango = datos.minimo != e.EspectroMin || datos.maximo != e.EspectroMax;
+  e.EspectroMin = datos.minimo;
+  e.EspectroMax = datos.maximo;
+  if (e.DeltaMin != e.EspectroMin || e.DeltaMax != e.EspectroMax) FijaLimites(e, e.EspectroMin, e.EspectroMax);
+  return otroRango;
 }
 
 }  // namespace varlek

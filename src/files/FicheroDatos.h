@@ -31,7 +31,14 @@ void SalvaDatos(const std::string& ruta, const DatosEspectro& datos);
 // Reads a data file whole. Throws ErrorVarlek (53, 76, 62, 6…).
 DatosEspectro CargaDatos(const std::string& ruta);
 
-// The screen spectrum and the registers as file contents.
+// The screen spectrum as file contents.
 DatosEspectro DatosDePantalla(const Estado& e);
+
+// A loaded file becomes the spectrum on screen. Its range becomes the scan
+// range: when that changes the limits, the step and the angle follow (so the
+// next "Lanzar" scans the new range); otherwise a stopped scan keeps its
+// place. Returns whether the screen's range changed (the plot's axes must
+// then be drawn again).
+bool AplicaDatos(Estado& e, const DatosEspectro& datos);
 
 }  // namespace varlek

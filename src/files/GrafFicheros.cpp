@@ -1,12 +1,11 @@
 // The data-file commands of the main window: "Salvar" and "Cargar".
 
 #include "app/Graf.h"
-#include "ui/MuestraError.h"
 #include "files/FicheroDatos.h"
-#include "scan/Barrido.h"
 #include "state/ErrorVarlek.h"
 #include "ui/Dialogos.h"
 #include "ui/Lienzo.h"
+#include "ui/MuestraError.h"
 #include "ui/SuperficieVentana.h"
 
 namespace varlek {
@@ -51,20 +50,11 @@ void Graf::CargaFichero() {
     ui::MuestraError(dialogos_, this, error.Codigo());
     return;
   }
-  Estado& e = estado_;
-  e.EspectroCabecera = datos.cabecera;
-  e.Espectro = datos.puntos;
-  if (datos.minimo != e.EspectroMin || datos.maximo != e.EspectroMax) {
-    e.EspectroMin = datos.minimo;
-    e.EspectroMax = datos.maximo;
+  if (AplicaDatos(estado_, datos)) {
     Graf_Espectro_Paint();
     Form_Paint();
   }
-  // The file's range becomes the scan range. When that changes the limits,
-  // the step and the angle follow, so the next "Lanzar" scans the new range;
-  // otherwise a stopped scan keeps its place.
-  if (e.DeltaMin != e.EspectroMin || e.DeltaMax != e.EspectroMax) FijaLimites(e, e.EspectroMin, e.EspectroMax);
-  DibujaCurva(e.Espectro);
+  DibujaCurva(estado_.Espectro);
 }
 
 }  // namespace varlek

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "scan/ModeloIntensidad.h"
+#include "state/Angulos.h"
 #include "state/ErrorVarlek.h"
 #include "state/Numeros.h"
 
@@ -17,9 +18,9 @@ constexpr double kToleranciaFinal = 1e-3;  // fraction of a step
 }  // namespace
 
 int RanuraActual(const Estado& e) {
-  const double paso = e.PasoDelta * 3.1416 / 180;
+  const double paso = ARadianes(e.PasoDelta);
   if (paso == 0) throw ErrorVarlek(codigo::DivisionPorCero);
-  const double pasos = (e.DeltaRad - e.DeltaMin * 3.1416 / 180) / paso;
+  const double pasos = (e.DeltaRad - ARadianes(e.DeltaMin)) / paso;
   // Nearest, not truncated: the accumulated angle may fall a hair short of
   // the steps actually taken.
   const double ranura = std::floor(pasos + 0.5);
@@ -29,11 +30,11 @@ int RanuraActual(const Estado& e) {
 
 bool AvanzaAngulo(Estado& e) {
   const double anterior = e.DeltaRad;
-  e.DeltaRad = e.DeltaRad + e.PasoDelta * 6.2832 / 360;
-  const double alfa = e.DeltaRad * 360 / 6.2832;
+  e.DeltaRad = e.DeltaRad + ARadianes(e.PasoDelta);
+  const double alfa = AGrados(e.DeltaRad);
   // A step too small to move the angle would never end the scan.
   const bool terminado = alfa > e.DeltaMax + kToleranciaFinal * std::fabs(e.PasoDelta) || e.DeltaRad == anterior;
-  if (terminado) e.DeltaRad = 6.2832 * e.DeltaMin / 360;
+  if (terminado) e.DeltaRad = ARadianes(e.DeltaMin);
   return terminado;
 }
 
@@ -44,7 +45,7 @@ void FijaLimites(Estado& e, double deltaMin, double deltaMax) {
   e.PasoDelta = (e.DeltaMax - e.DeltaMin) / 400;
   e.EspectroMin = e.DeltaMin;
   e.EspectroMax = espectroMax;
-  e.DeltaRad = 6.2832 * e.DeltaMin / 360;
+  e.DeltaRad = ARadianes(e.DeltaMin);
   e.DeltaMedio = e.DeltaRad / 2;
 }
 

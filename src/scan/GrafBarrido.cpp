@@ -4,18 +4,22 @@
 #include <cmath>
 
 #include "app/Graf.h"
-#include "ui/MuestraError.h"
 #include "scan/Barrido.h"
+#include "scan/Esquema.h"
 #include "scan/Lambda.h"
 #include "scan/Limites.h"
+#include "state/Angulos.h"
 #include "state/ErrorVarlek.h"
 #include "state/Numeros.h"
 #include "ui/Controles.h"
 #include "ui/Dialogos.h"
 #include "ui/Lienzo.h"
+#include "ui/MuestraError.h"
 #include "ui/Paleta.h"
 
 namespace varlek {
+
+using namespace esquema;
 
 void Graf::IniciaBarrido() {
   AsignaValoresIniciales(estado_);
@@ -31,8 +35,13 @@ void Graf::Barrido_Lanzar_Click() {
 }
 
 void Graf::Barrido_Detener_Click() {
-  Reloj.stop();
+  DetieneReloj();
   DibujaCristal(Esquema->ColorFrente());
+}
+
+void Graf::DetieneReloj() {
+  Reloj.stop();
+  Esquema->Libera();
 }
 
 void Graf::Barrido_LambdaX_Click() {
@@ -41,7 +50,7 @@ void Graf::Barrido_LambdaX_Click() {
 }
 
 void Graf::Barrido_Limites_Click() {
-  Limites ventana(estado_, this);
+  Limites ventana(estado_, dialogos_, this);
   dialogos_.MuestraModal(ventana);
   if (ventana.result() != QDialog::Accepted) return;
   Graf_Espectro_Paint();
@@ -49,11 +58,17 @@ void Graf::Barrido_Limites_Click() {
   Form_Paint();
 }
 
-void Graf::DibujaHaces(const QColor& color, bool haz) {
+void Graf::DibujaEje(const QColor& color) {
   ui::Lienzo& e = *Esquema;
   e.FijaEstilo(ui::Lienzo::Estilo::Punteado);
-  e.Linea(-400, 0, 380, 0, color);
-  if (haz) e.Linea(0, 0, 365 * std::cos(estado_.DeltaRad), 365 * std::sin(estado_.DeltaRad), color);
+  e.Linea(kFuenteDerecha, 0, kRadioDetector, 0, color);
+  e.FijaEstilo(ui::Lienzo::Estilo::Continuo);
+}
+
+void Graf::DibujaHaz(const QColor& color) {
+  ui::Lienzo& e = *Esquema;
+  e.FijaEstilo(ui::Lienzo::Estilo::Punteado);
+  e.Linea(0, 0, kRadioHaz * std::cos(estado_.DeltaRad), kRadioHaz * std::sin(estado_.DeltaRad), color);
   e.FijaEstilo(ui::Lienzo::Estilo::Continuo);
 }
 
@@ -63,14 +78,14 @@ void Graf::Reloj_Timer() {
   const QColor blanco = ui::Paleta(15);
   try {
     e.DeltaMedio = e.DeltaRad / 2;
-    DibujaHaces(esquema.ColorFrente(), false);
+    DibujaEje(esquema.ColorFrente());
     DibujaCristal(esquema.ColorFrente());
-    if (e.Intensidad > 50) DibujaHaces(QColor(255, 0, 0), true);
+    if (e.Intensidad > 50) DibujaHaz(QColor(255, 0, 0));
 
     const int n = CalculaPunto(e);
     Graf_Espectro->FijaAnchoPluma(2);
     Graf_Espectro->Punto(n / 4.0, e.Intensidad);
-    ui::MuestraTexto(*PuntX, FormateaNumero(e.DeltaRad * 360 / 6.2832));
+    ui::MuestraTexto(*PuntX, FormateaNumero(AGrados(e.DeltaRad)));
     ui::MuestraTexto(*PuntY, FormateaNumero(e.Intensidad));
     Graf_Espectro->FijaAnchoPluma(1);
 
@@ -78,18 +93,22 @@ void Graf::Reloj_Timer() {
     const double nivel = std::floor(e.Espectro[n] / 1.4);
     const int g = 255 - static_cast<int>(std::clamp(nivel, 0.0, 255.0));
     const double c = std::cos(e.DeltaRad), s = std::sin(e.DeltaRad);
-    esquema.Linea(370 * c, 370 * s, 377 * c, 377 * s, QColor(g, g, g));
+    esquema.Linea(kRadioMarca * c, kRadioMarca * s, kRadioMarcaFin * c, kRadioMarcaFin * s, QColor(g, g, g));
 
-    DibujaHaces(blanco, true);
+    // The screen keeps the step's picture until the next tick; the backing
+    // image is erased as the step goes on.
+    esquema.Presenta();
+    DibujaEje(blanco);
+    DibujaHaz(blanco);
     DibujaCristal(blanco);
 
     if (AvanzaAngulo(e)) {
-      Reloj.stop();
-      dialogos_.Mensaje(this, "INFORMACION", "Barrido terminado");
+      DetieneReloj();
+      dialogos_.Mensaje(this, ui::kTituloInformacion, "Barrido terminado");
       DibujaCristal(esquema.ColorFrente());
     }
   } catch (const ErrorVarlek& error) {
-    Reloj.stop();
+    DetieneReloj();
     ui::MuestraError(dialogos_, this, error.Codigo());
   }
 }

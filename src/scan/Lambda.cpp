@@ -15,7 +15,7 @@ Lambda::Lambda(Estado& estado, QWidget* principal) : QDialog(principal), estado_
   ui::PreparaDialogo(*this, "Lambda", QString(), 5400, 1935);
   const QFont arial = ui::Fuente("Arial", 8.25);
   Label1 = ui::Etiqueta(this, "Label1", "Longitud de onda de los rayos X:", TwRect(360, 360, 3015, 255),
-                        ui::FuenteComun(), QColor(192, 0, 0));
+                        ui::FuenteComun(), ui::kRojoEtiqueta);
   Text1 = ui::CajaTexto(this, "Text1", TwRect(3600, 240, 1335, 375), arial);
   Command1 = ui::Boton(this, "Command1", "Aceptar", TwRect(600, 1080, 1455, 495), arial);
   Command2 = ui::Boton(this, "Command2", "Cancelar", TwRect(3240, 1080, 1455, 495), arial);

@@ -7,16 +7,18 @@
 #include "scan/Barrido.h"
 #include "state/ErrorVarlek.h"
 #include "ui/Controles.h"
+#include "ui/MuestraError.h"
 #include "ui/Paleta.h"
 
 namespace varlek {
 
 using ui::TwRect;
 
-Limites::Limites(Estado& estado, QWidget* principal) : QDialog(principal), estado_(estado) {
+Limites::Limites(Estado& estado, ui::Dialogos& dialogos, QWidget* principal)
+    : QDialog(principal), estado_(estado), dialogos_(dialogos) {
   ui::PreparaDialogo(*this, "Limites", "LÍMITES DEL BARRIDO", 5745, 2850);
   const QFont comun = ui::FuenteComun();
-  const QColor rojo(192, 0, 0);
+  const QColor rojo = ui::kRojoEtiqueta;
   Label1 = ui::Etiqueta(this, "Label1", "Ángulo mínimo:", TwRect(1320, 600, 1455, 375), comun, rojo);
   Label2 = ui::Etiqueta(this, "Label2", "Ángulo máximo:", TwRect(1320, 1080, 1455, 375), comun, rojo);
   // Created in tab order: the start angle first.
@@ -41,7 +43,8 @@ void Limites::Command1_Click() {
   try {
     // An end angle beyond the float range fails before anything is stored.
     FijaLimites(estado_, deltaMin, deltaMax);
-  } catch (const ErrorVarlek&) {
+  } catch (const ErrorVarlek& error) {
+    ui::MuestraError(dialogos_, this, error.Codigo());
     Text_DeltaMax->setFocus();
     Text_DeltaMax->selectAll();
     return;

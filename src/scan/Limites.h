@@ -10,13 +10,17 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace varlek::ui {
+class Dialogos;
+}
+
 namespace varlek {
 
 class Limites : public QDialog {
   Q_OBJECT
 
  public:
-  Limites(Estado& estado, QWidget* principal);
+  Limites(Estado& estado, ui::Dialogos& dialogos, QWidget* principal);
 
   // Controls, under their names.
   QLabel *Label1, *Label2;
@@ -24,8 +28,9 @@ class Limites : public QDialog {
   QPushButton *Command1, *Command2;
 
   // "Aceptar": the new limits, with the scan angle rewound to the new start,
-  // then close. An end angle beyond the float range is refused: nothing is
-  // stored and the dialog stays open with that field selected.
+  // then close. An end angle beyond the float range is refused: error 6 is
+  // reported, nothing is stored, and the dialog stays open with that field
+  // selected.
   void Command1_Click();
   // "Cancelar": close, nothing changed.
   void Command2_Click();
@@ -34,6 +39,7 @@ class Limites : public QDialog {
   void Form_Load();
 
   Estado& estado_;
+  ui::Dialogos& dialogos_;
 };
 
 }  // namespace varlek

@@ -1,12 +1,13 @@
 #include "scan/LineaBarrido.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <set>
 #include <utility>
 
 #include "scan/Barrido.h"
+#include "state/Angulos.h"
+#include "state/Numeros.h"
 
 namespace varlek {
 
@@ -43,19 +44,6 @@ std::optional<AtomoLinea> LeeAtomo(std::string_view texto) {
 }
 
 }  // namespace
-
-std::optional<double> LeeNumeroEstricto(std::string_view texto) {
-  // from_chars takes no plus sign; one is accepted here, before digits only.
-  if (texto.starts_with('+')) {
-    texto.remove_prefix(1);
-    if (texto.starts_with('-')) return std::nullopt;
-  }
-  double valor = 0;
-  const char* fin = texto.data() + texto.size();
-  const auto [resto, error] = std::from_chars(texto.data(), fin, valor, std::chars_format::general);
-  if (error != std::errc() || resto != fin || !std::isfinite(valor)) return std::nullopt;
-  return valor;
-}
 
 LecturaLinea LeeLineaBarrido(std::span<const std::string_view> argumentos) {
   OrdenBarrido orden;
@@ -136,7 +124,7 @@ void PreparaEstado(Estado& e, const OrdenBarrido& orden) {
   AsignaValoresIniciales(e);
   e.AVec = orden.a;
   e.BVec = orden.b;
-  e.Theta = orden.angulo * 6.2832 / 360;
+  e.Theta = ARadianes(orden.angulo);
   e.NumAtomos = static_cast<std::int16_t>(orden.numAtomos);
   for (int j = 1; j <= orden.numAtomos; ++j) {
     e.AtomoX[j] = orden.atomos[j - 1].x;
@@ -144,7 +132,7 @@ void PreparaEstado(Estado& e, const OrdenBarrido& orden) {
     e.AtomoF[j] = orden.atomos[j - 1].f;
   }
   e.LambdaX = orden.lambda;
-  e.GiroCristal = orden.giro * 6.2832 / 360;
+  e.GiroCristal = ARadianes(orden.giro);
   FijaLimites(e, orden.minimo, orden.maximo);
 }
 

@@ -44,10 +44,6 @@ struct LecturaLinea {
 // Reads the arguments that follow the program's name.
 LecturaLinea LeeLineaBarrido(std::span<const std::string_view> argumentos);
 
-// A number as typed on the command line: the whole text must be a finite
-// decimal number with the point as separator; anything else gives nothing.
-std::optional<double> LeeNumeroEstricto(std::string_view texto);
-
 // The text of --help.
 std::string TextoAyuda();
 

@@ -33,6 +33,8 @@ float CalculaIntensidad(const Estado& e) {
         const float posY = AFloat(sinPhi * u + sinPhiB * v);
         const float delante = AFloat(posX + e.Distancia);
         const float camino = AFloat(delante - posX * cosDelta - posY * sinDelta);
+        // Checked where the division is made: a position or path beyond the
+        // float range fails first, and with no atoms nothing is divided by λ.
         if (e.LambdaX == 0) throw ErrorVarlek(codigo::DivisionPorCero);
         const double fase = camino * 6.2832 / e.LambdaX;
         a += e.AtomoF[j] * std::cos(fase);

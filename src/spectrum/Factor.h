@@ -10,30 +10,31 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace varlek::ui {
+class Dialogos;
+}
+
 namespace varlek {
 
 class Factor : public QDialog {
   Q_OBJECT
 
  public:
-  Factor(Estado& estado, QWidget* principal);
+  Factor(Estado& estado, ui::Dialogos& dialogos, QWidget* principal);
 
   // Controls, under their names.
   QLabel* Label1;
   QLineEdit* Text_Factor;
   QPushButton* Command1;
 
-  // The number read from the text by "Aceptar" (0 before).
-  double FactorLeido = 0;
-
-  // "Aceptar": reads the factor, stores it in FactorEscala when it fits a
-  // float, and closes the dialog as accepted. A factor beyond the float
-  // range is not stored: the caller, seeing the dialog accepted, converts
-  // FactorLeido with AFloat and so reports the overflow itself.
+  // "Aceptar": FactorEscala from the text, as a 32-bit float, then close. A
+  // factor beyond the float range is reported (error 6) and not stored; the
+  // dialog stays open with the text selected.
   void Command1_Click();
 
  private:
   Estado& estado_;
+  ui::Dialogos& dialogos_;
 };
 
 }  // namespace varlek

@@ -15,7 +15,7 @@ namespace varlek {
 
 void Graf::Graf_Espectro_Paint() {
   ui::Lienzo& plot = *Graf_Espectro;
-  plot.FijaColorFondo(QColor(255, 255, 192));
+  plot.FijaColorFondo(kFondoGrafica);
   plot.FijaColorFrente(ui::Paleta(0));
   plot.Escala(0, 500, 100, -500);
   for (int i = 1; i <= 10; ++i) plot.Linea(10 * i, 0, 10 * i, 15);
@@ -53,6 +53,7 @@ void Graf::Graf_Espectro_MouseDown(int, int, float x, float y) {
 
 void Graf::Menu_Borrar_Click() {
   Graf_Espectro_Paint();
+  // The crystal angle at a scan's start: 2.5° (half of 5°), written with 3.1416.
   estado_.DeltaMedio = 7.854 / 180;
   Esquema_Paint();
 }

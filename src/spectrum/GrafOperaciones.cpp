@@ -2,12 +2,11 @@
 // register X.
 
 #include "app/Graf.h"
-#include "ui/MuestraError.h"
 #include "spectrum/Factor.h"
 #include "spectrum/OperacionesEspectro.h"
 #include "state/ErrorVarlek.h"
-#include "state/Numeros.h"
 #include "ui/Dialogos.h"
+#include "ui/MuestraError.h"
 
 namespace varlek {
 
@@ -19,13 +18,13 @@ void Graf::Menu_Suavizar_Click() {
 }
 
 void Graf::Menu_Multiplicar_Click() {
-  Factor ventana(estado_, this);
+  Factor ventana(estado_, dialogos_, this);
   dialogos_.MuestraModal(ventana);
   // Closing the dialog by its frame cancels: nothing is multiplied.
   if (ventana.result() != QDialog::Accepted) return;
   ui::GuardaPuntero ocupado(dialogos_, this);
   try {
-    Multiplica(estado_.Espectro, AFloat(ventana.FactorLeido));
+    Multiplica(estado_.Espectro, estado_.FactorEscala);
   } catch (const ErrorVarlek& error) {
     ui::MuestraError(dialogos_, this, error.Codigo());
     return;

@@ -11,6 +11,7 @@ namespace codigo {
 inline constexpr int Desbordamiento = 6;
 inline constexpr int FueraDeIntervalo = 9;
 inline constexpr int DivisionPorCero = 11;
+inline constexpr int NoCoincidenTipos = 13;
 inline constexpr int NombreONumeroIncorrecto = 52;
 inline constexpr int FicheroNoExiste = 53;
 inline constexpr int DiscoLleno = 61;

@@ -1,5 +1,7 @@
 #include "state/Estado.h"
 
+#include "state/Angulos.h"
+
 namespace varlek {
 
 void AsignaValoresIniciales(Estado& e) {
@@ -7,7 +9,7 @@ void AsignaValoresIniciales(Estado& e) {
   e.DeltaMin = 5;
   e.DeltaMax = 105;
   e.PasoDelta = (e.DeltaMax - e.DeltaMin) / 400;
-  e.DeltaRad = 6.2832 * e.DeltaMin / 360;
+  e.DeltaRad = ARadianes(e.DeltaMin);
   e.DeltaMedio = e.DeltaRad / 2;
   e.GiroCristal = 0;
   e.LambdaX = 1.5418;

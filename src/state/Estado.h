@@ -18,24 +18,24 @@ using FactoresAtomos = Tabla<float, 1, 4>;
 
 struct Estado {
   // Crystal.
-  double AVec = 0;
-  double BVec = 0;
+  double AVec = 0;   // ångström (the unit of LambdaX)
+  double BVec = 0;   // ångström
   double Theta = 0;  // radians
   std::int16_t NumAtomos = 0;
-  TablaAtomos AtomoX;
-  TablaAtomos AtomoY;
-  FactoresAtomos AtomoF;
+  TablaAtomos AtomoX;     // fractions of a
+  TablaAtomos AtomoY;     // fractions of b
+  FactoresAtomos AtomoF;  // relative atomic factors
   std::int16_t Problema = 0;
 
   // Beam and scan.
-  double LambdaX = 0;
+  double LambdaX = 0;     // ångström
   double DeltaMin = 0;    // degrees of 2θ
   double DeltaMax = 0;    // degrees of 2θ
   double PasoDelta = 0;   // degrees
   double DeltaRad = 0;    // radians: the current 2θ
   double DeltaMedio = 0;  // radians: θ
-  double Distancia = 0;
-  float Intensidad = 0;
+  double Distancia = 0;   // ångström added to every optical path
+  float Intensidad = 0;   // plot units: the last step's point
 
   // Spectrum on screen and registers.
   Espectro401 Espectro;
@@ -51,11 +51,11 @@ struct Estado {
   // Structure viewer.
   std::int16_t IndiceH = 0;
   std::int16_t IndiceK = 0;
-  double GiroCristal = 0;
+  double GiroCristal = 0;  // radians, counter-clockwise
   std::int16_t ContadorClic = 0;
   float LineaX1 = 0, LineaY1 = 0, LineaX2 = 0, LineaY2 = 0;
   double RecAX = 0, RecAY = 0, RecBX = 0, RecBY = 0, ModuloG = 0;
-  float Espaciado = 0;
+  float Espaciado = 0;  // ångström
 
   // Files and start directory.
   std::string DirectorioInicial;

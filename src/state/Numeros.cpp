@@ -64,8 +64,56 @@ std::string Formatea(T valor, int cifras, int exponenteMaximo, const char* signo
   return Compone(buffer, static_cast<std::size_t>(r.ptr - buffer), exponenteMaximo, signoPositivo);
 }
 
-bool EsBlanco(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+bool EsExponente(char c, bool conD) { return c == 'E' || c == 'e' || (conD && (c == 'D' || c == 'd')); }
+
+// The value of a text that LargoNumero takes whole. A magnitude beyond the
+// range of a double gives the largest double of its sign, one too small 0.
+double ValorDe(std::string_view numero) {
+  const bool negativo = numero.starts_with('-');
+  if (negativo || numero.starts_with('+')) numero.remove_prefix(1);
+  std::size_t posE = 0;
+  while (posE < numero.size() && !EsExponente(numero[posE], true)) ++posE;
+  const std::string_view mantisa = numero.substr(0, posE);
+
+  // Where the first significant digit stands: digits before the point, or
+  // minus the zeros after it.
+  int cifrasEnteras = 0, cerosFraccion = 0;
+  bool significativo = false, trasPunto = false;
+  for (char c : mantisa) {
+    if (c == '.') {
+      trasPunto = true;
+    } else if (c != '0' || significativo) {
+      significativo = true;
+      if (!trasPunto) ++cifrasEnteras;
+    } else if (trasPunto) {
+      ++cerosFraccion;
+    }
+  }
+  if (!significativo) return 0.0;
+
+  std::string limpio(mantisa);
+  long long exponente = 0;
+  if (posE < numero.size()) {
+    std::string_view resto = numero.substr(posE + 1);
+    const bool expNegativo = resto.starts_with('-');
+    if (expNegativo || resto.starts_with('+')) resto.remove_prefix(1);
+    for (char c : resto)
+      if (exponente < 100000000) exponente = exponente * 10 + (c - '0');
+    if (expNegativo) exponente = -exponente;
+    limpio += 'e';
+    limpio += std::to_string(exponente);
+  }
+  double valor = 0.0;
+  const auto r = std::from_chars(limpio.data(), limpio.data() + limpio.size(), valor);
+  if (r.ec == std::errc::result_out_of_range) {
+    const long long orden = exponente + (cifrasEnteras > 0 ? cifrasEnteras : -cerosFraccion);
+    valor = orden > 0 ? std::numeric_limits<double>::max() : 0.0;
+  } else if (r.ec != std::errc()) {
+    valor = 0.0;
+  }
+  return negativo ? -valor : valor;
+}
 
 }  // namespace
 
@@ -75,82 +123,40 @@ std::string FormateaNumero(int valor) { return FormateaNumero(static_cast<double
 std::string TextoExacto(double valor) { return Formatea(valor, 0, 14, ""); }
 std::string TextoExacto(float valor) { return Formatea(valor, 0, 6, ""); }
 
-double LeeNumero(std::string_view texto) {
-  // Gather the numeric prefix without blanks into a clean form:
-  // [-]digits[.digits][e[-]digits].
-  std::string limpio;
+std::size_t LargoNumero(std::string_view t, bool conD) {
   std::size_t i = 0;
-  auto saltaBlancos = [&] {
-    while (i < texto.size() && EsBlanco(texto[i])) ++i;
-  };
-  saltaBlancos();
-  bool negativo = false;
-  if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) {
-    negativo = texto[i] == '-';
-    ++i;
-  }
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
   bool hayDigitos = false;
-  bool hayPunto = false;
-  int cifrasEnteras = 0;       // significant digits before the point
-  int cerosFraccion = 0;       // zeros after the point before the first significant digit
-  bool significativo = false;  // a non-zero digit has been seen
-  for (;; ++i) {
-    saltaBlancos();
-    if (i >= texto.size()) break;
-    const char c = texto[i];
-    if (EsDigito(c)) {
-      hayDigitos = true;
-      if (c != '0') significativo = true;
-      if (!hayPunto && significativo) ++cifrasEnteras;
-      if (hayPunto && !significativo) ++cerosFraccion;
-      limpio.push_back(c);
-    } else if (c == '.' && !hayPunto) {
-      hayPunto = true;
-      limpio.push_back(c);
-    } else {
-      break;
-    }
-  }
-  if (!hayDigitos) return 0.0;
-
-  long long exponente = 0;
-  if (i < texto.size() && (texto[i] == 'E' || texto[i] == 'e' || texto[i] == 'D' || texto[i] == 'd')) {
+  for (; i < t.size() && EsDigito(t[i]); ++i) hayDigitos = true;
+  if (i < t.size() && t[i] == '.')
+    for (++i; i < t.size() && EsDigito(t[i]); ++i) hayDigitos = true;
+  if (!hayDigitos) return 0;
+  // An exponent counts only with its digits.
+  if (i < t.size() && EsExponente(t[i], conD)) {
     std::size_t j = i + 1;
-    auto saltaDesde = [&] {
-      while (j < texto.size() && EsBlanco(texto[j])) ++j;
-    };
-    saltaDesde();
-    bool expNegativo = false;
-    if (j < texto.size() && (texto[j] == '+' || texto[j] == '-')) {
-      expNegativo = texto[j] == '-';
-      ++j;
-    }
-    saltaDesde();
-    bool hayExp = false;
-    for (; j < texto.size(); ++j) {
-      saltaDesde();
-      if (j >= texto.size() || !EsDigito(texto[j])) break;
-      hayExp = true;
-      if (exponente < 100000000) exponente = exponente * 10 + (texto[j] - '0');
-    }
-    if (hayExp) {
-      if (expNegativo) exponente = -exponente;
-      limpio += 'e';
-      limpio += std::to_string(exponente);
+    if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+    if (j < t.size() && EsDigito(t[j])) {
+      while (j < t.size() && EsDigito(t[j])) ++j;
+      i = j;
     }
   }
-  if (!significativo) return 0.0;
+  return i;
+}
 
-  double valor = 0.0;
-  const auto r = std::from_chars(limpio.data(), limpio.data() + limpio.size(), valor);
-  if (r.ec == std::errc::result_out_of_range) {
-    // Where the first significant digit stands decides between too large and too small.
-    const long long orden = exponente + (cifrasEnteras > 0 ? cifrasEnteras : -cerosFraccion);
-    valor = orden > 0 ? std::numeric_limits<double>::max() : 0.0;
-  } else if (r.ec != std::errc()) {
-    valor = 0.0;
-  }
-  return negativo ? -valor : valor;
+double LeeNumero(std::string_view texto) {
+  std::string sinBlancos;
+  for (char c : texto)
+    if (!EsBlanco(c) && c != '\n') sinBlancos.push_back(c);
+  return ValorDe(std::string_view(sinBlancos).substr(0, LargoNumero(sinBlancos)));
+}
+
+std::optional<double> LeeNumeroEstricto(std::string_view texto) {
+  if (texto.empty() || LargoNumero(texto, false) != texto.size()) return std::nullopt;
+  if (texto.starts_with('+')) texto.remove_prefix(1);  // from_chars takes no plus sign
+  double valor = 0;
+  const auto r = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
+  if (r.ec != std::errc() || !std::isfinite(valor)) return std::nullopt;
+  return valor;
 }
 
 std::int16_t EnteroDe16(double valor) {

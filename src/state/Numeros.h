@@ -2,7 +2,9 @@
 // The number rules of the program: numbers shown as text, texts read as
 // numbers, and whole-number fields.
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,12 +25,26 @@ std::string FormateaNumero(int valor);
 std::string TextoExacto(double valor);
 std::string TextoExacto(float valor);
 
+// Blanks: the space and the tab.
+constexpr bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+
+// The length of the longest leading part of a text that forms a decimal
+// number: an optional sign, digits with at most one point, and an optional
+// exponent (E, or also D when `conD`; an optional sign; digits). 0 when the
+// text does not start with a number.
+std::size_t LargoNumero(std::string_view texto, bool conD = true);
+
 // Text to number: the value of the longest leading part that forms a
 // decimal number. Blanks, tabs and line feeds are skipped wherever they
 // stand; a comma ends the number; E or D introduce the exponent. Never
 // fails: a text that is no number gives 0, a magnitude beyond the range of
 // a double gives the largest double of its sign, one too small gives 0.
 double LeeNumero(std::string_view texto);
+
+// A number as typed on a command line: the whole text must be a finite
+// decimal number with the point as separator and E as exponent; anything
+// else gives nothing.
+std::optional<double> LeeNumeroEstricto(std::string_view texto);
 
 // Whole-number fields: the nearest whole number, a half going to the even
 // neighbour. A value outside the 16-bit range is error 6 (overflow).

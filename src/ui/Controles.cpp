@@ -17,6 +17,13 @@ QFont Fuente(const char* familia, double puntos, bool negrita, bool cursiva) {
   return f;
 }
 
+void SustituyeFuentes() {
+  QFont::insertSubstitution("Arial", "Liberation Sans");
+  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+  QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+  QFont::insertSubstitution("Comic Sans MS", "Comic Neue");
+}
+
 QFont FuenteComun() { return Fuente("MS Sans Serif", 8.25); }
 
 QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect rect, const QFont& fuente,
@@ -51,7 +58,8 @@ QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, QRe
 
 void PreparaDialogo(QDialog& dialogo, const char* nombre, const QString& titulo, int anchoTw, int altoTw) {
   dialogo.setObjectName(nombre);
-  dialogo.setWindowTitle(titulo);
+  // An empty title would show the program's name: a blank shows nothing.
+  dialogo.setWindowTitle(titulo.isEmpty() ? QStringLiteral(" ") : titulo);
   dialogo.setFixedSize(Tw(anchoTw), Tw(altoTw));
   QPalette paleta = dialogo.palette();
   paleta.setColor(QPalette::Window, kFondoDialogo);

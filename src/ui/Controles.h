@@ -21,8 +21,14 @@ namespace varlek::ui {
 
 // The background of the dialogs and of the main window's guide panel.
 inline const QColor kFondoDialogo(255, 224, 192);
+// The dark red of the dialogs' labels.
+inline const QColor kRojoEtiqueta(192, 0, 0);
 
 QFont Fuente(const char* familia, double puntos, bool negrita = false, bool cursiva = false);
+// The program's fonts come from another platform: each is drawn with a free
+// font of the same metrics (Liberation for Arial, MS Sans Serif and Times
+// New Roman; Comic Neue for Comic Sans MS). Called once at start-up.
+void SustituyeFuentes();
 // The font of controls for which none is chosen.
 QFont FuenteComun();
 

@@ -10,7 +10,9 @@ QStringList FiltrosQt(const QString& filtro) {
   for (qsizetype i = 0; i + 1 < partes.size(); i += 2) {
     QString patrones = partes[i + 1];
     patrones.replace(';', ' ');
-    resultado << partes[i] + " (" + patrones + ")";
+    // A label that already names its patterns in brackets is shown as it is.
+    const QString& etiqueta = partes[i];
+    resultado << (etiqueta.endsWith("(" + patrones + ")") ? etiqueta : etiqueta + " (" + patrones + ")");
   }
   return resultado;
 }

@@ -11,6 +11,10 @@ class QWidget;
 
 namespace varlek::ui {
 
+// The titles of the two kinds of message box.
+inline const QString kTituloInformacion = "INFORMACION";
+inline const QString kTituloError = "MENSAJE DE ERROR";
+
 struct OpcionesFichero {
   QString titulo;
   // Filter list in pairs of label and pattern separated by vertical bars:
@@ -50,7 +54,8 @@ class GuardaPuntero {
   QWidget* ventana_;
 };
 
-// The filter text in Qt's form: "Todos los ficheros(*.*) (*.*)" and so on.
+// The filter text in Qt's form: each label with its patterns in brackets
+// ("Todos los ficheros(*.*)", "Imágenes (*.bmp *.png)").
 QStringList FiltrosQt(const QString& filtro);
 
 }  // namespace varlek::ui

@@ -9,6 +9,10 @@ namespace varlek::ui {
 
 void DialogosQt::Mensaje(QWidget* dueno, const QString& titulo, const QString& texto) {
   QMessageBox caja(QMessageBox::NoIcon, titulo, texto, QMessageBox::Ok, dueno);
+  // Wide enough that a window manager shows the whole title (its font is
+  // not ours to measure: the box's own, with room for the frame's buttons).
+  const int ancho = caja.fontMetrics().horizontalAdvance(titulo) * 3 / 2 + 120;
+  caja.setStyleSheet(QString("QLabel { min-width: %1px; }").arg(ancho));
   caja.exec();
 }
 
@@ -16,7 +20,9 @@ namespace {
 std::optional<QString> PideFichero(QWidget* dueno, const OpcionesFichero& opciones, QFileDialog::AcceptMode modo) {
   QFileDialog dialogo(dueno, opciones.titulo);
   dialogo.setAcceptMode(modo);
-  dialogo.setFileMode(modo == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  // Any typed name is returned, also one that does not exist: the command
+  // that reads it reports a missing file itself.
+  dialogo.setFileMode(QFileDialog::AnyFile);
   dialogo.setOption(QFileDialog::DontConfirmOverwrite, !opciones.preguntaSobrescribir);
   const QStringList filtros = FiltrosQt(opciones.filtro);
   dialogo.setNameFilters(filtros);
@@ -37,12 +43,13 @@ std::optional<QString> DialogosQt::PideFicheroSalvar(QWidget* dueno, const Opcio
 
 void DialogosQt::MuestraModal(QDialog& ventana) { ventana.exec(); }
 
-void DialogosQt::PunteroOcupado(QWidget* ventana, bool ocupado) {
-  if (ventana == nullptr) return;
+// The application's override cursor, so the text boxes and every other
+// control show it too.
+void DialogosQt::PunteroOcupado(QWidget*, bool ocupado) {
   if (ocupado)
-    ventana->setCursor(Qt::WaitCursor);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
   else
-    ventana->unsetCursor();
+    QApplication::restoreOverrideCursor();
 }
 
 }  // namespace varlek::ui

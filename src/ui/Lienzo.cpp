@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "state/Angulos.h"
+
 namespace varlek::ui {
 
 Lienzo::Lienzo(QWidget* padre) : QFrame(padre) {
@@ -39,6 +41,8 @@ double Lienzo::EscalaY() const { return alto_ == 0 ? 0 : (imagen_.height() - 1) 
 QPoint Lienzo::APixel(double x, double y) const {
   const double px = (x - izquierda_) * EscalaX();
   const double py = (y - arriba_) * EscalaY();
+  // Far-off coordinates are clamped so that the pixel fits an int; all of
+  // them lie off the image anyway.
   auto acota = [](double v) { return static_cast<int>(std::lround(std::clamp(v, -1e6, 1e6))); };
   return QPoint(acota(px), acota(py));
 }
@@ -93,9 +97,7 @@ void Lienzo::Arco(double x, double y, double r, double desde, double hasta, std:
   AjustaImagen();
   const QPoint centro = APixel(x, y);
   const int radio = static_cast<int>(std::lround(std::abs(r * EscalaX())));
-  const auto dieciseisavos = [](double radianes) {
-    return static_cast<int>(std::lround(radianes * 180 / 3.1416 * 16));
-  };
+  const auto dieciseisavos = [](double radianes) { return static_cast<int>(std::lround(AGrados(radianes) * 16)); };
   QPainter pintor(&imagen_);
   pintor.setPen(Pluma(color.value_or(frente_)));
   pintor.drawArc(QRect(centro.x() - radio, centro.y() - radio, 2 * radio, 2 * radio), dieciseisavos(desde),
@@ -115,10 +117,21 @@ void Lienzo::Texto(double x, double y, const QString& texto, double puntos, std:
   update();
 }
 
+void Lienzo::Presenta() {
+  presentada_ = imagen_.copy();
+  update();
+}
+
+void Lienzo::Libera() {
+  if (!presentada_) return;
+  presentada_.reset();
+  update();
+}
+
 void Lienzo::paintEvent(QPaintEvent* evento) {
   QFrame::paintEvent(evento);
   QPainter pintor(this);
-  pintor.drawImage(contentsRect().topLeft(), imagen_);
+  pintor.drawImage(contentsRect().topLeft(), ImagenMostrada());
 }
 
 void Lienzo::resizeEvent(QResizeEvent* evento) {

@@ -55,6 +55,14 @@ class Lienzo : public QFrame {
   QColor PixelEn(double x, double y) const;
   const QImage& Imagen() const { return imagen_; }
 
+  // What the screen shows between two timer ticks: a copy of the picture as
+  // it stands now, kept on screen while the drawing goes on (and erases) in
+  // the backing image, until the next Presenta or Libera.
+  void Presenta();
+  // The screen shows the backing image again.
+  void Libera();
+  const QImage& ImagenMostrada() const { return presentada_ ? *presentada_ : imagen_; }
+
   // Mouse-down over the surface: the button and the position in user
   // coordinates.
   std::function<void(int boton, float x, float y)> AlPulsar;
@@ -71,6 +79,7 @@ class Lienzo : public QFrame {
   double EscalaY() const;
 
   QImage imagen_;
+  std::optional<QImage> presentada_;
   QColor fondo_{Qt::white};
   QColor frente_{Qt::black};
   std::optional<QColor> relleno_;

@@ -6,7 +6,7 @@
 namespace varlek::ui {
 
 void MuestraError(Dialogos& dialogos, QWidget* dueno, int codigoError) {
-  dialogos.Mensaje(dueno, "MENSAJE DE ERROR", QString::fromStdString(TextoError(codigoError)));
+  dialogos.Mensaje(dueno, kTituloError, QString::fromStdString(TextoError(codigoError)));
 }
 
 }  // namespace varlek::ui

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "ui/Controles.h"
+
 namespace varlek::prueba {
 
 void AseguraAplicacion() {
@@ -11,6 +13,7 @@ void AseguraAplicacion() {
   static char nombre[] = "pruebas";
   static char* argv[] = {nombre, nullptr};
   new QApplication(argc, argv);
+  ui::SustituyeFuentes();
 }
 
 }  // namespace varlek::prueba

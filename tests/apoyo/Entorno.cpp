@@ -35,10 +35,4 @@ void Ventana::FijaLimites(const char* minimo, const char* maximo) {
   Pulsa("Barrido_Limites");
 }
 
-void CristalDePrueba(Estado& e) {
-  e.AVec = 4;
-  e.BVec = 5;
-  e.Theta = 6.2832 / 4;
-}
-
 }  // namespace varlek::prueba

@@ -4,7 +4,9 @@
 #include <memory>
 
 #include "apoyo/Aplicacion.h"
+#include "apoyo/CristalDePrueba.h"
 #include "apoyo/DialogosGuion.h"
+#include "apoyo/Impresion.h"
 #include "app/Graf.h"
 #include "state/Estado.h"
 
@@ -23,8 +25,5 @@ struct Ventana {
   // "Límites" with the two angles typed and "Aceptar" pressed.
   void FijaLimites(const char* minimo, const char* maximo);
 };
-
-// b = 5 at 90°, one atom: peaks near 17.75°, 36° and 55°.
-void CristalDePrueba(Estado& e);
 
 }  // namespace varlek::prueba

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "apoyo/CodigoError.h"
@@ -29,23 +30,21 @@ std::vector<double> Foto(const Estado& e) {
   return v;
 }
 
-// A preset writes its lattice and only the slots it uses.
-TEST(CristalesProblema, CadaPresetCargaSusValoresYSoloSusAtomos) {
-  const std::vector<double> esperados[] = {
-      {1, 4.42, 4.42, 3.1416 / 2, 1, 0, 0, 1, 9, 9, 9, 9, 9, 9, 9, 9, 9, 2.29},
-      {1, 3.65, 3.65, 3.1416 / 3, 1, 0, 0, 1, 9, 9, 9, 9, 9, 9, 9, 9, 9, 2.29},
-      {1, 4.42, 5.55, 3.1416 / 2, 1, 0, 0, 1, 9, 9, 9, 9, 9, 9, 9, 9, 9, 2.29},
-      {1, 7.5, 7.5, 3.1416 / 2, 2, 0, 0, 1, 0.5, 0, 1, 9, 9, 9, 9, 9, 9, 2.29},
-      {1, 6, 6, 3.1416 / 2, 2, 0, 0, 1, 0.25, 0.25, 1, 9, 9, 9, 9, 9, 9, 2.29},
+// A preset writes its lattice and only the atom slots it uses: a sixth of a
+// turn for preset 2, two atoms for preset 4.
+TEST(CristalesProblema, APresetWritesItsLatticeAndOnlyItsAtoms) {
+  const std::pair<int, std::vector<double>> casos[] = {
+      {2, {1, 3.65, 3.65, 3.1416 / 3, 1, 0, 0, 1, 9, 9, 9, 9, 9, 9, 9, 9, 9, 2.29}},
+      {4, {1, 7.5, 7.5, 3.1416 / 2, 2, 0, 0, 1, 0.5, 0, 1, 9, 9, 9, 9, 9, 9, 2.29}},
   };
-  for (int n = 1; n <= 5; ++n) {
+  for (const auto& [n, esperado] : casos) {
     Estado e = Previo();
     CargaCristalProblema(e, n);
-    EXPECT_EQ(Foto(e), esperados[n - 1]) << n;
+    EXPECT_EQ(Foto(e), esperado) << n;
   }
 }
 
-TEST(CristalesProblema, MensajesExactosYSoloCincoPresets) {
+TEST(CristalesProblema, MessagesAndOnlyFivePresets) {
   EXPECT_EQ(AvisoCristalProblema(1),
             "Al cargar los parámetros del cristal problema, el programa impide su visualización. Seleccionar la "
             "opción 'Cerrar problema', del menú 'Cristal', para volver a la situación normal");

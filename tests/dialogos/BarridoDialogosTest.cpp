@@ -4,6 +4,7 @@
 #include "PruebaDialogo.h"
 #include "scan/Lambda.h"
 #include "scan/Limites.h"
+#include "state/ErrorVarlek.h"
 
 namespace varlek::prueba {
 namespace {
@@ -12,9 +13,9 @@ using BarridoDialogosTest = PruebaDialogo;
 
 // "Cancelar" of the wavelength stores nothing; an end angle beyond the float
 // range stores nothing either and keeps the limits dialog open.
-TEST_F(BarridoDialogosTest, SalirSinUnValorUtilNoCambiaNada) {
+TEST_F(BarridoDialogosTest, LeavingWithoutAUsableValueChangesNothing) {
   Lambda lambda(estado, &principal);
-  Limites limites(estado, &principal);
+  Limites limites(estado, dialogos, &principal);
   const std::tuple<QDialog*, const char*, const char*, bool> casos[] = {
       {&lambda, "Text1", "Command2", false},
       {&limites, "Text_DeltaMax", "Command1", true},
@@ -27,10 +28,12 @@ TEST_F(BarridoDialogosTest, SalirSinUnValorUtilNoCambiaNada) {
   }
   EXPECT_EQ(estado.LambdaX, 1.5418);
   EXPECT_EQ(estado.DeltaMax, 105);
+  ASSERT_EQ(dialogos.mensajes.size(), 1u);  // the refused end angle says why
+  EXPECT_EQ(dialogos.mensajes[0].texto.toStdString(), TextoError(codigo::Desbordamiento));
 }
 
-TEST_F(BarridoDialogosTest, ElTabuladorVaDelAnguloMinimoAlMaximo) {
-  Limites dialogo(estado, &principal);
+TEST_F(BarridoDialogosTest, TabGoesFromTheStartAngleToTheEndAngle) {
+  Limites dialogo(estado, dialogos, &principal);
   auto* minimo = dialogo.findChild<QLineEdit*>("Text_DeltaMin");
   ASSERT_NE(minimo, nullptr);
   EXPECT_EQ(minimo->nextInFocusChain()->objectName(), "Text_DeltaMax");

@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "PruebaDialogo.h"
+#include "apoyo/Impresion.h"
 #include "crystal/Cristal.h"
 
 namespace varlek::prueba {
@@ -41,7 +42,7 @@ double Variable(const Estado& e, const std::string& campo) {
   return campo[5] == 'X' ? e.AtomoX[fila] : campo[5] == 'Y' ? e.AtomoY[fila] : e.AtomoF[fila];
 }
 
-TEST_F(CristalTest, AceptarGuardaCadaCampoYAlReabrirSeMuestra) {
+TEST_F(CristalTest, AceptarStoresEveryFieldAndReopeningShowsIt) {
   {
     Cristal inicial(estado, dialogos, &principal);  // after start-up: one atom, every factor 1, the rest 0
     for (const Caso& c : kCampos) {
@@ -72,13 +73,14 @@ TEST_F(CristalTest, AceptarGuardaCadaCampoYAlReabrirSeMuestra) {
 
 // A count outside 1 to 4 (or beyond 16 bits) or a factor beyond the float
 // range is refused: a message, nothing stored, the dialog open with the text.
-TEST_F(CristalTest, UnNumeroImposibleSeRechazaSinGuardarNada) {
+TEST_F(CristalTest, AnImpossibleNumberIsRefusedStoringNothing) {
   const std::pair<const char*, QString> casos[] = {
       {"Text_At", "5"}, {"Text_At", "0"}, {"Text_At", "-1"}, {"Text_At", "70000"}, {"Text_F4", "1E39"},
   };
   for (const auto& [campo, texto] : casos) {
     const QString mensaje = campo == std::string("Text_At") ? "entre 1 y 4" : "Error  6: Desbordamiento";
     dialogos.mensajes.clear();
+    const Estado antes = estado;
     Cristal dialogo(estado, dialogos, &principal);
     dialogo.show();
     Escribe(dialogo, "Text_AVec", "7");
@@ -89,14 +91,14 @@ TEST_F(CristalTest, UnNumeroImposibleSeRechazaSinGuardarNada) {
     EXPECT_TRUE(dialogos.mensajes[0].texto.contains(mensaje)) << dialogos.mensajes[0].texto.toStdString();
     EXPECT_TRUE(dialogo.isVisible());
     EXPECT_EQ(Lee(dialogo, campo), texto);
+    EXPECT_EQ(estado, antes);
     Pulsa(dialogo, "Command2");  // "Cancelar" stores nothing either
     EXPECT_FALSE(dialogo.isVisible());
-    EXPECT_EQ(estado.AVec, 0);
-    EXPECT_EQ(estado.NumAtomos, 1);
+    EXPECT_EQ(estado, antes);
   }
 }
 
-TEST_F(CristalTest, EnModoProblemaMuestraMarcasYNoGuardaNada) {
+TEST_F(CristalTest, InProblemModeShowsPlaceholdersAndStoresNothing) {
   estado.Problema = 1;
   estado.AVec = 4.42;
   estado.NumAtomos = 2;

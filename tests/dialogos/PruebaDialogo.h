@@ -6,8 +6,8 @@
 
 #include <QWidget>
 
-#include "apoyo/DialogosGuion.h"
 #include "apoyo/Aplicacion.h"
+#include "apoyo/DialogosGuion.h"
 #include "state/Estado.h"
 
 namespace varlek::prueba {

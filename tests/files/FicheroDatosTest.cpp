@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "apoyo/CodigoError.h"
+#include "apoyo/Impresion.h"
 #include "files/FicheroDatos.h"
 #include "state/Numeros.h"
 
@@ -39,11 +40,7 @@ std::string Une(const std::vector<std::string>& lineas, const std::string& fin =
   return texto;
 }
 
-TEST(TextoDatos, FreshStateAndHeaderLinesAsWrittenAndRead) {
-  Estado e;
-  AsignaValoresIniciales(e);
-  EXPECT_EQ(TextoDatos(DatosDePantalla(e)), Une(Lineas()));
-
+TEST(TextoDatos, HeaderLinesAsWrittenAndRead) {
   const struct {
     std::optional<Valor> escrito;  // the header that writes the line, if one does
     std::string linea;
@@ -83,10 +80,33 @@ TEST(LeeDatos, NumberFormsAndFieldEndsOfEveryWriter) {
        {crlf, Une(lineas, "\n"), Une(lineas, "\r"), Une(lineas, ",\r\n"), Une(lineas, " , \n"), Une(lineas, ","),
         Une(lineas, "\r\n \t"), crlf.substr(0, crlf.size() - 2), crlf + "basura,\"\r\n1E99\r\n"}) {
     const auto d = LeeDatos(forma);
-    EXPECT_TRUE(d.cabecera == Valor(std::string("cabecera")) && d.minimo == 1e39 && d.maximo == 50.5f)
-        << forma.substr(0, 60);
+    EXPECT_EQ(d.cabecera, Valor(std::string("cabecera"))) << forma.substr(0, 60);
+    EXPECT_EQ(d.minimo, 1e39) << forma.substr(0, 60);
+    EXPECT_EQ(d.maximo, 50.5f) << forma.substr(0, 60);
     for (int i = 0; i <= 400; ++i) ASSERT_EQ(d.puntos[i], i / 8.0f) << i << " in " << forma.substr(0, 60);
   }
+}
+
+// A loaded file's range becomes the scan range; the same range keeps a
+// stopped scan where it stood.
+TEST(AplicaDatos, TheFilesRangeBecomesTheScanRange) {
+  Estado e;
+  AsignaValoresIniciales(e);
+  e.DeltaRad = 1;
+  DatosEspectro d{std::string("otra"), 5, 105, {}};
+  d.puntos[9] = 7;
+  EXPECT_FALSE(AplicaDatos(e, d));
+  EXPECT_EQ(e.DeltaRad, 1);
+  EXPECT_EQ(e.Espectro, d.puntos);
+  EXPECT_EQ(e.EspectroCabecera, d.cabecera);
+  d.minimo = 20, d.maximo = 60;
+  EXPECT_TRUE(AplicaDatos(e, d));
+  EXPECT_EQ(e.EspectroMin, 20);
+  EXPECT_EQ(e.EspectroMax, 60.0f);
+  EXPECT_EQ(e.DeltaMin, 20);
+  EXPECT_EQ(e.DeltaMax, 60);
+  EXPECT_EQ(e.PasoDelta, 0.1);
+  EXPECT_EQ(e.DeltaRad, 6.2832 * 20 / 360);
 }
 
 std::string Contenido(const fs::path& ruta) {
@@ -134,12 +154,15 @@ TEST_F(FicheroDatosDisco, SaveThenLoadGivesBackEveryBitThroughALinkAndKeepsPermi
   SalvaDatos(enlace, d);
   SalvaDatos(carpeta_ / "nuevo.ASC", {});
   ::umask(mascara);
-  EXPECT_TRUE(fs::is_symlink(enlace) && fs::status(real).permissions() == permisos);
+  EXPECT_TRUE(fs::is_symlink(enlace));
+  EXPECT_EQ(fs::status(real).permissions(), permisos);
   EXPECT_EQ(fs::status(carpeta_ / "nuevo.ASC").permissions(), permisos | fs::perms::others_read);
   EXPECT_EQ(Entradas(), (std::set<std::string>{real.filename(), "enlace.ASC", "nuevo.ASC"}));
   EXPECT_EQ(Contenido(real).rfind("\"Muestra de cuarzo, 2θ\"\r\n", 0), 0u);
   const auto leido = CargaDatos(real);
-  EXPECT_TRUE(leido.cabecera == d.cabecera && leido.minimo == d.minimo && leido.maximo == d.maximo);
+  EXPECT_EQ(leido.cabecera, d.cabecera);
+  EXPECT_EQ(leido.minimo, d.minimo);
+  EXPECT_EQ(leido.maximo, d.maximo);
   for (int i = 0; i <= 400; ++i) EXPECT_EQ(leido.puntos[i], d.puntos[i]) << i;
 }
 
@@ -153,7 +176,9 @@ TEST_F(FicheroDatosDisco, LoadReadsFieldsAcrossItsReadingBlocks) {
     for (int i = 0; i <= 400; ++i) lineas[3 + i] = std::to_string(1000 + i) + ".5";
     Escribe(carpeta_ / "largo.ASC", Une(lineas));
     const auto leido = CargaDatos(carpeta_ / "largo.ASC");
-    EXPECT_TRUE(leido.cabecera == Valor(std::string(largo, 'h')) && leido.minimo == 5 && leido.maximo == 105) << largo;
+    EXPECT_EQ(leido.cabecera, Valor(std::string(largo, 'h'))) << largo;
+    EXPECT_EQ(leido.minimo, 5) << largo;
+    EXPECT_EQ(leido.maximo, 105) << largo;
     for (int i = 0; i <= 400; ++i) ASSERT_EQ(leido.puntos[i], 1000.5f + i) << largo << " " << i;
   }
 }

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "apoyo/CodigoError.h"
+#include "apoyo/CristalDePrueba.h"
+#include "apoyo/Impresion.h"
 #include "scan/Barrido.h"
 #include "scan/ModeloIntensidad.h"
 
@@ -17,7 +19,7 @@ const float kSinEscribir = -1;  // no intensity is negative
 Estado EstadoInicial() {
   Estado e;
   AsignaValoresIniciales(e);
-  e.AVec = 4, e.BVec = 5, e.Theta = 90 * 6.2832 / 360;
+  prueba::CristalDePrueba(e);
   e.Espectro.Rellena(kSinEscribir);
   return e;
 }
@@ -30,8 +32,9 @@ TEST(Barrido, EveryRangeWritesEachSlotOnceAtItsOwnAngleAndRewinds) {
   for (const auto& [minimo, maximo] : limites) {
     Estado e = EstadoInicial();
     FijaLimites(e, minimo, maximo);
-    EXPECT_TRUE(e.EspectroMin == minimo && e.EspectroMax == static_cast<float>(maximo) &&
-                e.DeltaMedio == e.DeltaRad / 2);
+    EXPECT_EQ(e.EspectroMin, minimo);
+    EXPECT_EQ(e.EspectroMax, static_cast<float>(maximo));
+    EXPECT_EQ(e.DeltaMedio, e.DeltaRad / 2);
     std::vector<int> ranuras;  // as the timer runs it, step by step
     do ranuras.push_back(CalculaPunto(e));
     while (!AvanzaAngulo(e) && ranuras.size() < 1000);
@@ -66,11 +69,14 @@ TEST(Barrido, LimitsBeyondAFloatChangeNothingAndAStepTooSmallEndsTheScan) {
   Estado e = EstadoInicial();
   e.LambdaX = 2.2909;
   EXPECT_EQ(prueba::CodigoDe([&] { FijaLimites(e, 2.5, 1e39); }), codigo::Desbordamiento);
-  EXPECT_TRUE(e.DeltaMin == 5 && e.DeltaMax == 105 && e.DeltaRad == 15.708 / 180);
+  EXPECT_EQ(e.DeltaMin, 5);
+  EXPECT_EQ(e.DeltaMax, 105);
+  EXPECT_EQ(e.DeltaRad, 15.708 / 180);
   FijaLimites(e, 5, 5 + 1e-13);
   EXPECT_EQ(CalculaPunto(e), 0);
   EXPECT_TRUE(AvanzaAngulo(e));
-  EXPECT_TRUE(e.DeltaRad == 6.2832 * 5 / 360 && e.LambdaX == 2.2909);
+  EXPECT_EQ(e.DeltaRad, 6.2832 * 5 / 360);
+  EXPECT_EQ(e.LambdaX, 2.2909);
 }
 
 }  // namespace

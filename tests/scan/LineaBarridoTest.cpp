@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "scan/LineaBarrido.h"
+#include "state/Numeros.h"
 
 namespace varlek {
 namespace {

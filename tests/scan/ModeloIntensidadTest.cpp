@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "apoyo/CodigoError.h"
+#include "apoyo/CristalDePrueba.h"
 #include "scan/ModeloIntensidad.h"
 
 namespace varlek {
@@ -16,7 +17,8 @@ double Radianes(double grados) { return grados * 6.2832 / 360; }
 Estado Celda(double thetaGrados, double giroGrados = 0) {
   Estado e;
   AsignaValoresIniciales(e);
-  e.AVec = 4, e.BVec = 5, e.Theta = Radianes(thetaGrados), e.GiroCristal = Radianes(giroGrados);
+  prueba::CristalDePrueba(e, thetaGrados);
+  e.GiroCristal = Radianes(giroGrados);
   return e;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "apoyo/CodigoError.h"
+#include "apoyo/Impresion.h"
 #include "spectrum/OperacionesEspectro.h"
 #include "state/Numeros.h"
 
@@ -42,7 +43,10 @@ TEST(OperacionesPuntoAPunto, FloatResultsAndOverflowChangesNothing) {
   auto producto = e, suma = e;
   Multiplica(producto, -0.7f);
   SumaRegistro(suma, registro);
-  for (int i = 0; i <= 400; ++i) EXPECT_TRUE(producto[i] == -0.7f * e[i] && suma[i] == e[i] + registro[i]) << i;
+  for (int i = 0; i <= 400; ++i) {
+    EXPECT_EQ(producto[i], -0.7f * e[i]) << i;
+    EXPECT_EQ(suma[i], e[i] + registro[i]) << i;
+  }
 
   // Only the last point overflows, after all the others have been computed.
   e[400] = 3e37f;

@@ -6,7 +6,6 @@
 #include "apoyo/Aplicacion.h"
 #include "ui/Dialogos.h"
 #include "ui/Lienzo.h"
-#include "ui/Paleta.h"
 
 namespace varlek {
 namespace {
@@ -100,16 +99,8 @@ TEST_F(LienzoTest, MouseDownReportsUserCoordinates) {
 
 TEST(Dialogos, FilterListInQtsForm) {
   EXPECT_EQ(ui::FiltrosQt("Todos los ficheros(*.*)|*.*|Ficheros de datos(*.ASC)|*.ASC"),
-            QStringList({"Todos los ficheros(*.*) (*.*)", "Ficheros de datos(*.ASC) (*.ASC)"}));
-}
-
-TEST(Paleta, ClassicColours) {
-  EXPECT_EQ(ui::Paleta(0), QColor(0, 0, 0));
-  EXPECT_EQ(ui::Paleta(2), QColor(0, 128, 0));
-  EXPECT_EQ(ui::Paleta(7), QColor(192, 192, 192));
-  EXPECT_EQ(ui::Paleta(9), QColor(0, 0, 255));
-  EXPECT_EQ(ui::Paleta(12), QColor(255, 0, 0));
-  EXPECT_EQ(ui::Paleta(15), QColor(255, 255, 255));
+            QStringList({"Todos los ficheros(*.*)", "Ficheros de datos(*.ASC)"}));
+  EXPECT_EQ(ui::FiltrosQt("Datos|*.ASC;*.TXT"), QStringList({"Datos (*.ASC *.TXT)"}));
 }
 
 }  // namespace

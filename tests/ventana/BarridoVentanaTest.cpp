@@ -9,6 +9,8 @@
 #include "apoyo/Entorno.h"
 #include "scan/Barrido.h"
 #include "scan/ModeloIntensidad.h"
+#include "state/Angulos.h"
+#include "state/ErrorVarlek.h"
 #include "state/Numeros.h"
 #include "ui/Lienzo.h"
 #include "ui/SuperficieVentana.h"
@@ -19,7 +21,29 @@ namespace {
 using prueba::CristalDePrueba;
 using prueba::Ventana;
 
-TEST(BarridoVentana, DefaultScanFillsEverySlotAndRewinds) {
+// How many pixels of a colour the picture has near a point, or along a ray
+// from the origin at `angulo` between two radii.
+int Cerca(const QImage& imagen, QPoint p, const QColor& color) {
+  int n = 0;
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy) n += imagen.pixelColor(p + QPoint(dx, dy)) == color;
+  return n;
+}
+int EnRayo(const ui::Lienzo& l, const QImage& imagen, double angulo, double desde, double hasta, const QColor& c) {
+  int n = 0;
+  for (double r = desde; r <= hasta; r += 2)
+    n += imagen.pixelColor(l.APixel(r * std::cos(angulo), r * std::sin(angulo))) == c;
+  return n;
+}
+// A point in the middle of a side of the crystal's square, turned as drawn.
+QPoint LadoDelCristal(const ui::Lienzo& l, const Estado& e) {
+  const double phi = e.GiroCristal + e.DeltaMedio;
+  return l.APixel(15 * std::cos(phi), 15 * std::sin(phi));
+}
+
+// The one full scan through the window: stopped and launched again halfway,
+// it leaves the very points of an uninterrupted scan.
+TEST(BarridoVentana, ScanStoppedAndResumedFillsEverySlotAndRewinds) {
   Ventana v;
   CristalDePrueba(v.estado);
   v.estado.Espectro.Rellena(-1);
@@ -28,34 +52,24 @@ TEST(BarridoVentana, DefaultScanFillsEverySlotAndRewinds) {
 
   v.Pulsa("Barrido_Lanzar");
   v.Pulsa("Barrido_Lanzar");  // a second "Lanzar" is the same scan
-  EXPECT_TRUE(v.graf->Reloj.isActive());
-  EXPECT_EQ(v.Pasos(), 401);
-  EXPECT_EQ(v.estado.Espectro, esperado.Espectro);
-  for (float punto : v.estado.Espectro) EXPECT_GE(punto, 0.0f);
-  ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
-  EXPECT_EQ(v.dialogos.mensajes[0].titulo, "INFORMACION");
-  EXPECT_EQ(v.dialogos.mensajes[0].texto, "Barrido terminado");
-  EXPECT_EQ(v.estado.DeltaRad, 6.2832 * 5 / 360);
-  EXPECT_EQ(v.graf->PuntX->text(), " 105");
-  // The crystal is drawn again at the last step's orientation.
-  EXPECT_EQ(v.graf->Esquema->PixelEn(0, 0), QColor(Qt::white));
-}
-
-TEST(BarridoVentana, StopAndLaunchAgainContinuesWithoutAGap) {
-  Ventana v;
-  CristalDePrueba(v.estado);
-  Estado esperado = v.estado;
-  CompletaBarrido(esperado);
-  v.Pulsa("Barrido_Lanzar");
   EXPECT_EQ(v.Pasos(150), 150);
   v.Pulsa("Barrido_Detener");
   EXPECT_FALSE(v.graf->Reloj.isActive());
   const double detenido = v.estado.DeltaRad;
   v.Pulsa("Barrido_Detener");  // on an idle scan: nothing changes
   EXPECT_EQ(v.estado.DeltaRad, detenido);
-  v.graf->Toolbar1_ButtonClick("lanzar");
+  v.Pulsa("Barrido_Lanzar");
   EXPECT_EQ(v.Pasos(), 251);
   EXPECT_EQ(v.estado.Espectro, esperado.Espectro);
+  ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
+  EXPECT_EQ(v.dialogos.mensajes[0].titulo, "INFORMACION");
+  EXPECT_EQ(v.dialogos.mensajes[0].texto, "Barrido terminado");
+  EXPECT_EQ(v.estado.DeltaRad, ARadianes(5));
+  EXPECT_EQ(v.graf->PuntX->text(), " 105");
+  // The crystal is drawn again at the last step's angle, and shown.
+  const ui::Lienzo& esquema = *v.graf->Esquema;
+  EXPECT_EQ(esquema.ImagenMostrada(), esquema.Imagen());
+  EXPECT_GT(Cerca(esquema.Imagen(), LadoDelCristal(esquema, v.estado), QColor(Qt::black)), 0);
 }
 
 TEST(BarridoVentana, DetectorMarkDarkensWithTheIntensity) {
@@ -63,7 +77,7 @@ TEST(BarridoVentana, DetectorMarkDarkensWithTheIntensity) {
   for (const auto& [grados, ranura] : {std::pair{17.25, 49}, std::pair{17.75, 51}}) {
     Ventana v;
     CristalDePrueba(v.estado);
-    const double angulo = 6.2832 * grados / 360;
+    const double angulo = ARadianes(grados);
     v.estado.DeltaRad = angulo;
     v.Pulsa("Barrido_Lanzar");
     v.graf->Reloj_Timer();
@@ -79,19 +93,19 @@ TEST(BarridoVentana, DetectorMarkDarkensWithTheIntensity) {
     if (ranura == 49) {
       EXPECT_TRUE(punto > 50 && punto < 300) << punto;  // a true grey
     }
-    EXPECT_EQ(v.graf->PuntX->text(), QString::fromStdString(FormateaNumero(angulo * 360 / 6.2832)));
+    EXPECT_EQ(v.graf->PuntX->text(), QString::fromStdString(FormateaNumero(AGrados(angulo))));
   }
 }
 
 TEST(BarridoVentana, ErrorsStopTheTimerBeforeTheMessage) {
   struct Caso {
     void (*prepara)(Estado&);
-    const char* mensaje;
+    int codigo;
   };
   const Caso casos[] = {
-      {[](Estado& e) { e.LambdaX = 0; }, "Error  11: División por cero"},
-      {[](Estado& e) { e.DeltaMin = 10; }, "Error  9: El subíndice está fuera del intervalo"},  // angle below the slots
-      {[](Estado& e) { e.AVec = 1e300; }, "Error  6: Desbordamiento"},
+      {[](Estado& e) { e.LambdaX = 0; }, codigo::DivisionPorCero},
+      {[](Estado& e) { e.DeltaMin = 10; }, codigo::FueraDeIntervalo},  // the angle lies below the slots
+      {[](Estado& e) { e.AVec = 1e300; }, codigo::Desbordamiento},
   };
   for (const auto& c : casos) {
     Ventana v;
@@ -104,7 +118,7 @@ TEST(BarridoVentana, ErrorsStopTheTimerBeforeTheMessage) {
     EXPECT_FALSE(relojActivo);
     ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
     EXPECT_EQ(v.dialogos.mensajes[0].titulo, "MENSAJE DE ERROR");
-    EXPECT_EQ(v.dialogos.mensajes[0].texto.toStdString(), c.mensaje);
+    EXPECT_EQ(v.dialogos.mensajes[0].texto.toStdString(), TextoError(c.codigo));
   }
 }
 
@@ -122,23 +136,53 @@ TEST(BarridoVentana, RedBeamOnlyAfterAPointAbove50) {
     for (double r = 50; r <= 350; r += 5)
       rojos += v.graf->Esquema->PixelEn(r * std::cos(a), r * std::sin(a)) == QColor(255, 0, 0);
     EXPECT_EQ(rojos > 0, anterior > 50) << anterior << " " << rojos;
+    // The beam axis stays black.
+    const ui::Lienzo& esquema = *v.graf->Esquema;
+    EXPECT_EQ(EnRayo(esquema, esquema.Imagen(), 3.1416, 60, 380, QColor(255, 0, 0)), 0) << anterior;
+    EXPECT_GT(EnRayo(esquema, esquema.Imagen(), 3.1416, 60, 380, QColor(Qt::black)), 20) << anterior;
   }
 }
 
-TEST(BarridoVentana, LimitsEnteredAreScannedAndLabelled) {
+// Between two ticks the screen shows the step's crystal, its dotted beam
+// axis and, after a point above 50, the red beam, while the backing image has
+// them erased; once the scan stops the screen shows the backing image again,
+// with the crystal drawn anew.
+TEST(BarridoVentana, TheScreenShowsTheMovingPartsBetweenTicks) {
   Ventana v;
   CristalDePrueba(v.estado);
+  v.estado.DeltaRad = ARadianes(17.75);  // the first peak
+  const ui::Lienzo& esquema = *v.graf->Esquema;
+  const QColor negro(Qt::black), rojo(255, 0, 0), blanco(Qt::white);
+  v.Pulsa("Barrido_Lanzar");
+  v.graf->Reloj_Timer();
+  const Estado primero = v.estado;
+  EXPECT_GT(Cerca(esquema.ImagenMostrada(), LadoDelCristal(esquema, primero), negro), 0);
+  EXPECT_NE(esquema.ImagenMostrada(), esquema.Imagen());
+  EXPECT_GT(EnRayo(esquema, esquema.ImagenMostrada(), 3.1416, 60, 380, negro), 20);  // the axis, dotted
+  EXPECT_LT(EnRayo(esquema, esquema.ImagenMostrada(), 3.1416, 60, 380, negro), 130);
+  EXPECT_EQ(EnRayo(esquema, esquema.ImagenMostrada(), 3.1416, 60, 380, rojo), 0);
+  ASSERT_GT(v.estado.Intensidad, 50);
+
+  v.graf->Reloj_Timer();  // after the peak: the red beam, the axis still black
+  const double haz = ARadianes(17.75);
+  EXPECT_GT(EnRayo(esquema, esquema.ImagenMostrada(), haz, 60, 360, rojo), 10);
+  EXPECT_EQ(EnRayo(esquema, esquema.Imagen(), haz, 60, 360, rojo), 0);
+  EXPECT_EQ(EnRayo(esquema, esquema.ImagenMostrada(), 3.1416, 60, 380, rojo), 0);
+
+  v.Pulsa("Barrido_Detener");
+  EXPECT_EQ(esquema.ImagenMostrada(), esquema.Imagen());
+  EXPECT_GT(Cerca(esquema.Imagen(), LadoDelCristal(esquema, v.estado), negro), 0);
+  EXPECT_EQ(EnRayo(esquema, esquema.Imagen(), haz, 60, 360, rojo), 0);
+  EXPECT_GT(EnRayo(esquema, esquema.Imagen(), haz, 60, 360, blanco), 100);
+}
+
+TEST(BarridoVentana, LimitsEnteredRewindTheScanAndRelabelThePlot) {
+  Ventana v;
   v.FijaLimites("20", "100");
   EXPECT_EQ(v.estado.DeltaMin, 20.0);
+  EXPECT_EQ(v.estado.DeltaRad, ARadianes(20));
   EXPECT_EQ(v.estado.LambdaX, 1.5418);
   EXPECT_EQ(v.graf->Superficie->Textos().front().texto, " 20");
-  v.Pulsa("Barrido_Lanzar");
-  EXPECT_EQ(v.Pasos(), 401);  // the point at 100° included
-  EXPECT_EQ(v.graf->PuntX->text().left(4), " 100");
-  EXPECT_EQ(v.estado.DeltaRad, 6.2832 * 20 / 360);
-  v.Pulsa("Barrido_Lanzar");  // a second scan starts where it should
-  EXPECT_EQ(v.Pasos(), 401);
-  EXPECT_EQ(v.dialogos.mensajes.size(), 2u);
 }
 
 TEST(BarridoVentana, WavelengthDialogReadsUpToTheComma) {

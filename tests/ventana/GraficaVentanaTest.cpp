@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 
 #include "apoyo/Entorno.h"
+#include "crystal/CristalesProblema.h"
 #include "ui/Lienzo.h"
 #include "ui/SuperficieVentana.h"
 
@@ -82,8 +83,8 @@ TEST(GraficaVentana, ProblemCrystalMessagesInOrderAndTheLock) {
   v.Pulsa("Cristal_3");
   ASSERT_EQ(v.dialogos.mensajes.size(), 2u);
   EXPECT_EQ(v.dialogos.mensajes[0].titulo, "INFORMACION");
-  EXPECT_TRUE(v.dialogos.mensajes[0].texto.startsWith("Al cargar los parámetros del cristal problema"));
-  EXPECT_EQ(v.dialogos.mensajes[1].texto, "Parámetros del Cristal 3  cargados");
+  EXPECT_EQ(v.dialogos.mensajes[0].texto.toStdString(), AvisoCristalProblema(3));
+  EXPECT_EQ(v.dialogos.mensajes[1].texto.toStdString(), ConfirmacionCristalProblema(3));
   EXPECT_EQ(aVecAlMensaje, (std::vector<double>{0, 4.42}));
   EXPECT_EQ(v.estado.Problema, 1);
 

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "apoyo/Entorno.h"
+#include "state/ErrorVarlek.h"
 #include "ui/Lienzo.h"
 #include "ui/Paleta.h"
 #include "ui/SuperficieVentana.h"
@@ -71,15 +72,32 @@ TEST(RegistrosVentana, SavingARegisterWritesItsOwnRange) {
   QTemporaryDir dir;
   Ventana v;
   v.estado.EspectroCabecera = 3.0;
-  v.estado.Espectro[0] = 0.1f;
   v.Pulsa("CopiarEnY");
   v.FijaLimites("20", "60");
   v.dialogos.respuestasFichero.push_back(dir.filePath("y.ASC"));
   v.Pulsa("Salvar_RegistroY");
   QFile f(dir.filePath("y.ASC"));
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(f.readAll().startsWith("3\r\n5\r\n105\r\n.1\r\n0\r\n"));
-  EXPECT_TRUE(v.dialogos.ficherosPedidos.back().salvar);
+  EXPECT_TRUE(f.readAll().startsWith("3\r\n5\r\n105\r\n"));
+}
+
+// Replacing the screen draws the register point by point in the plot's pen,
+// one pixel wide, not by the curve rule.
+TEST(RegistrosVentana, ARegisterReplacingTheScreenIsDrawnOnePixelWide) {
+  Ventana v;
+  v.estado.RegistroZ.Rellena(250);
+  v.estado.RegistroZMin = 10, v.estado.RegistroZMax = 20;
+  v.dialogos.accionesModal.push_back([](QDialog& d) { prueba::Pulsa(d, "Command1"); });
+  v.Pulsa("MostrarZ");
+  const ui::Lienzo& plot = *v.graf->Graf_Espectro;
+  const int fila = plot.APixel(50, 250).y();
+  int filasConPuntos = 0;
+  for (int y = fila - 3; y <= fila + 3; ++y) {
+    int negros = 0;
+    for (int x = 0; x < plot.Imagen().width(); ++x) negros += plot.Imagen().pixelColor(x, y) == QColor(Qt::black);
+    filasConPuntos += negros > 100;
+  }
+  EXPECT_EQ(filasConPuntos, 1);
 }
 
 TEST(RegistrosVentana, SmoothMultiplyAndAddRegisterX) {
@@ -105,7 +123,7 @@ TEST(RegistrosVentana, SmoothMultiplyAndAddRegisterX) {
   v.Pulsa("Menu_Multiplicar");
   EXPECT_EQ(v.estado.Espectro[400], 400.0f);
   ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
-  EXPECT_EQ(v.dialogos.mensajes[0].texto, "Error  6: Desbordamiento");
+  EXPECT_EQ(v.dialogos.mensajes[0].texto.toStdString(), TextoError(codigo::Desbordamiento));
   v.dialogos.accionesModal.push_back([](QDialog& d) { prueba::Pulsa(d, "Command1"); });
   v.Pulsa("Menu_Multiplicar");  // an empty text is 0, as typed
   EXPECT_EQ(v.estado.Espectro, Espectro401{});

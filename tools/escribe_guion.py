@@ -1,0 +1,247 @@
+#!/usr/bin/env python3
+"""Writes the three chapters of the practice's guide as RTF files in data/.
+
+The text of each chapter is kept in tools/guion/<name>.txt in a light markup:
+
+  = Title                 chapter title          == Section     === Subsection
+  - item                  bullet paragraph        > a\\tb\\tc    indented line with tab stops
+  | cell | cell |         table row (the first row of a block is the header)
+  !figura name width_cm   a picture of tools/guion/name.png, centred
+  !formula name           a formula of tools/formulas.py, centred
+  !pie text               a caption
+  other lines             body text; a blank line ends a paragraph
+
+Inline: **bold**, __italic__, ^{superscript}, _{subscript}, \\t a tab. Greek
+letters and mathematical signs are written as Unicode and come out as runs of
+the Symbol font; accented letters as \\'hh of code page 1252.
+Run from the project's root: python3 tools/escribe_guion.py
+"""
+import os
+import re
+import struct
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import formulas  # noqa: E402
+
+RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+FUENTES = os.path.join(RAIZ, 'tools', 'guion')
+CAPITULOS = [('intro.txt', 'Intro.rtf'), ('programa.txt', 'Programa.rtf'), ('simula.txt', 'Simula.rtf')]
+
+# Unicode characters drawn from the Symbol font, with their codes there.
+SYMBOL = {
+    'α': 0x61, 'β': 0x62, 'γ': 0x67, 'δ': 0x64, 'ε': 0x65, 'ζ': 0x7A, 'η': 0x68, 'θ': 0x71, 'κ': 0x6B,
+    'λ': 0x6C, 'μ': 0x6D, 'ν': 0x6E, 'ξ': 0x78, 'π': 0x70, 'ρ': 0x72, 'σ': 0x73, 'τ': 0x74, 'φ': 0x66,
+    'χ': 0x63, 'ψ': 0x79, 'ω': 0x77, 'Δ': 0x44, 'Σ': 0x53, 'Φ': 0x46, 'Ψ': 0x59, 'Ω': 0x57, 'Θ': 0x51,
+    '−': 0x2D, '≈': 0xBB, '≤': 0xA3, '≥': 0xB3, '√': 0xD6, '→': 0xAE, '∞': 0xA5, '⊥': 0x5E, '∑': 0xE5,
+    '≠': 0xB9, '∝': 0xB5, '′': 0xA2, '↔': 0xAB, '∙': 0xD7,
+}
+
+CABECERA = (
+    r"{\rtf1\ansi\ansicpg1252\deff0\deflang3082"
+    r"{\fonttbl{\f0\froman\fcharset0\fprq2 Times New Roman;}{\f1\fswiss\fcharset0\fprq2 Arial;}"
+    r"{\f2\ftech\fcharset2\fprq2 Symbol;}}"
+    r"{\colortbl;\red0\green0\blue0;\red0\green0\blue128;\red192\green0\blue0;\red0\green96\blue0;"
+    r"\red128\green128\blue128;}"
+    r"{\stylesheet{\ql\li0\ri0\sa120\widctlpar\f0\fs24\lang3082 \snext0 Normal;}"
+    r"{\s1\qc\sb240\sa360\keepn\widctlpar\b\f1\fs36\cf2\lang3082 \sbasedon0\snext0 heading 1;}"
+    r"{\s2\ql\sb360\sa120\keepn\widctlpar\b\f1\fs28\cf2\lang3082 \sbasedon0\snext0 heading 2;}"
+    r"{\s3\ql\sb240\sa60\keepn\widctlpar\b\f1\fs24\cf2\lang3082 \sbasedon0\snext0 heading 3;}"
+    r"{\s4\ql\li720\fi-360\sa60\tx720\widctlpar\f0\fs24\lang3082 \sbasedon0\snext4 Lista;}"
+    r"{\s5\qc\sa240\widctlpar\i\f0\fs20\lang3082 \sbasedon0\snext0 Pie;}"
+    r"{\s6\ql\li720\sa0\tx2880\tx5040\tx7200\widctlpar\f0\fs24\lang3082 \sbasedon0\snext6 Tabulado;}"
+    r"{\s7\ql\fi360\sa120\qj\widctlpar\f0\fs24\lang3082 \sbasedon0\snext7 Texto;}}"
+    r"{\info{\title Gu\'eda de la pr\'e1ctica}{\author Varlek}}"
+    "\\paperw11906\\paperh16838\\margl1701\\margr1701\\margt1417\\margb1417\\viewkind4\\uc1\n")
+
+PARRAFO = {
+    'h1': r"\pard\plain\s1\qc\sb240\sa360\keepn\widctlpar\b\f1\fs36\cf2 ",
+    'h2': r"\pard\plain\s2\ql\sb360\sa120\keepn\widctlpar\b\f1\fs28\cf2 ",
+    'h3': r"\pard\plain\s3\ql\sb240\sa60\keepn\widctlpar\b\f1\fs24\cf2 ",
+    'lista': r"\pard\plain\s4\ql\li720\fi-360\sa60\tx720\widctlpar\f0\fs24 ",
+    'pie': r"\pard\plain\s5\qc\sa240\widctlpar\i\f0\fs20 ",
+    'tab': r"\pard\plain\s6\ql\li720\sa0\tx2880\tx5040\tx7200\widctlpar\f0\fs24 ",
+    'texto': r"\pard\plain\s7\qj\fi360\sa120\widctlpar\f0\fs24 ",
+    'centro': r"\pard\plain\qc\sb120\sa120\widctlpar\f0\fs24 ",
+}
+
+
+def letras(cadena):
+    """Plain text to RTF: escapes, code page 1252 and Symbol-font runs."""
+    salida = []
+    for c in cadena:
+        if c in SYMBOL:
+            salida.append("{\\f2 \\'%02x}" % SYMBOL[c])
+        elif c in '\\{}':
+            salida.append('\\' + c)
+        elif c == '\t':
+            salida.append('\\tab ')
+        elif c == '\u00a0':
+            salida.append('\\~')
+        elif ord(c) < 128:
+            salida.append(c)
+        else:
+            try:
+                b = c.encode('cp1252')
+            except UnicodeEncodeError:
+                raise SystemExit(f'character without a code: {c!r} in {cadena!r}')
+            salida.append("\\'%02x" % b[0])
+    return ''.join(salida)
+
+
+MARCAS = re.compile(r'\*\*(.+?)\*\*|__(.+?)__|\^\{(.+?)\}|_\{(.+?)\}')
+
+
+def en_linea(texto):
+    """Inline markup to RTF."""
+    texto = texto.replace('\\t', '\t')
+    salida, pos = [], 0
+    for m in MARCAS.finditer(texto):
+        salida.append(letras(texto[pos:m.start()]))
+        negrita, cursiva, sup, sub = m.groups()
+        if negrita is not None:
+            salida.append('{\\b ' + en_linea(negrita) + '}')
+        elif cursiva is not None:
+            salida.append('{\\i ' + en_linea(cursiva) + '}')
+        elif sup is not None:
+            salida.append('{\\super ' + en_linea(sup) + '}')
+        else:
+            salida.append('{\\sub ' + en_linea(sub) + '}')
+        pos = m.end()
+    salida.append(letras(texto[pos:]))
+    return ''.join(salida)
+
+
+def hexadecimal(datos):
+    h = datos.hex()
+    return '\n'.join(h[i:i + 128] for i in range(0, len(h), 128))
+
+
+def png_tamano(datos):
+    ancho, alto = struct.unpack('>II', datos[16:24])
+    return ancho, alto
+
+
+def figura(nombre, ancho_cm):
+    with open(os.path.join(FUENTES, nombre + '.png'), 'rb') as f:
+        datos = f.read()
+    w, h = png_tamano(datos)
+    meta_w = int(float(ancho_cm) * 567)
+    meta_h = meta_w * h // w
+    return (PARRAFO['centro'] + "{\\pict\\pngblip\\picw%d\\pich%d\\picwgoal%d\\pichgoal%d\n%s}\\par\n"
+            % (w, h, meta_w, meta_h, hexadecimal(datos)))
+
+
+def objeto_ole(clase):
+    """A short OLE 1 header that names the class; the display form is the result."""
+    nombre = clase.encode('ascii') + b'\0'
+    return struct.pack('<II', 0x0501, 2) + struct.pack('<I', len(nombre)) + nombre + struct.pack('<III', 0, 0, 0)
+
+
+def formula(nombre, cajas):
+    datos, ancho, alto = formulas.metafile(cajas[nombre])
+    himetric_w, himetric_h = ancho * 2540 // 1440, alto * 2540 // 1440
+    return (PARRAFO['centro'] +
+            "{\\object\\objemb{\\*\\objclass Equation.3}\\objw%d\\objh%d{\\*\\objdata %s}"
+            "{\\result{\\pict\\wmetafile8\\picw%d\\pich%d\\picwgoal%d\\pichgoal%d\n%s}}}\\par\n"
+            % (ancho, alto, objeto_ole('Equation.3').hex(), himetric_w, himetric_h, ancho, alto,
+               hexadecimal(datos)))
+
+
+def tabla(filas):
+    columnas = max(len(f) for f in filas)
+    total = 7400
+    # Columns share the width by the length of their longest cell.
+    largos = [max(8, max(len(f[i].strip()) if i < len(f) else 0 for f in filas)) for i in range(columnas)]
+    bordes, x = [], 0
+    for largo in largos:
+        x += total * largo / sum(largos)
+        bordes.append(round(x))
+    salida = []
+    for n, fila in enumerate(filas):
+        fila = fila + [''] * (columnas - len(fila))
+        salida.append('\\trowd\\trgaph70\\trleft0\\trqc')
+        for i in range(columnas):
+            salida.append('\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10'
+                          '\\clbrdrr\\brdrs\\brdrw10\\cellx%d' % bordes[i])
+        salida.append('\n')
+        for celda in fila:
+            contenido = en_linea(celda.strip())
+            if n == 0:
+                contenido = '\\b ' + contenido
+            salida.append('\\pard\\plain\\intbl\\qc\\f0\\fs22 %s\\cell ' % contenido)
+        salida.append('\\row\n')
+    salida.append('\\pard\\plain\\sa120\\f0\\fs24\\par\n')
+    return ''.join(salida)
+
+
+def capitulo(fuente):
+    cajas = formulas.formulas()
+    salida = [CABECERA]
+    parrafo = []
+    filas = []
+
+    def cierra():
+        if parrafo:
+            texto = ' '.join(parrafo)
+            # A paragraph that goes on after a displayed line starts without an indent.
+            estilo = PARRAFO['texto'] if not texto[0].islower() else PARRAFO['texto'].replace('\\fi360', '\\fi0')
+            salida.append(estilo + en_linea(texto) + '\\par\n')
+            parrafo.clear()
+        if filas:
+            salida.append(tabla(filas))
+            filas.clear()
+
+    for linea in fuente.splitlines():
+        linea = linea.rstrip()
+        if not linea or linea.startswith('%'):
+            cierra()
+            continue
+        if linea.startswith('|'):
+            if parrafo:
+                cierra()
+            filas.append([c for c in linea.strip('|').split('|')])
+            continue
+        if filas:
+            cierra()
+        for marca, clase in (('=== ', 'h3'), ('== ', 'h2'), ('= ', 'h1'), ('- ', 'lista'), ('> ', 'tab'),
+                             ('!pie ', 'pie')):
+            if linea.startswith(marca):
+                cierra()
+                texto = linea[len(marca):]
+                if clase == 'lista':
+                    texto = '\u2022\t' + texto
+                salida.append(PARRAFO[clase] + en_linea(texto) + '\\par\n')
+                break
+        else:
+            if linea.startswith('!figura '):
+                cierra()
+                _, nombre, ancho = linea.split()
+                salida.append(figura(nombre, ancho))
+            elif linea.startswith('!formula '):
+                cierra()
+                salida.append(formula(linea.split()[1], cajas))
+            else:
+                parrafo.append(linea.strip())
+    cierra()
+    salida.append('}\n')
+    return ''.join(salida)
+
+
+def titulos(fuente):
+    """The headings of a chapter, as the test of the shipped chapters looks for them."""
+    return [l.lstrip('= ').strip() for l in fuente.splitlines() if l.startswith('=')]
+
+
+if __name__ == '__main__':
+    for origen, destino in CAPITULOS:
+        with open(os.path.join(FUENTES, origen), encoding='utf-8') as f:
+            fuente = f.read()
+        rtf = capitulo(fuente)
+        with open(os.path.join(RAIZ, 'data', destino), 'w', encoding='ascii', newline='\r\n') as f:
+            f.write(rtf)
+        sin_imagenes = re.sub(r'\{\\pict[^}]*\}', '', rtf)
+        print(f'{destino}: {len(rtf.encode())} bytes, {len(sin_imagenes.encode())} without pictures')
+        if '--titulos' in sys.argv:
+            for t in titulos(fuente):
+                print('   ', t)
