@@ -33,7 +33,7 @@ const Boton kBotones[] = {
     {"abrir", "Abrir archivo", &Graf::Menu_Fichero_Cargar_Click},
     {"guardar", "Guardar archivo", &Graf::Menu_Fichero_Salvar_Click},
     {"param", "Fijar parámetros del cristal", &Graf::Menu_Parametros_Click},
-    {"cristal", "Mostrar estructura", nullptr},
+    {"cristal", "Mostrar estructura", &Graf::Cristal_Mostrar_Click},
     {"lanzar", "Lanzar barrido", &Graf::Barrido_Lanzar_Click},
     {"parar", "Detener barrido", &Graf::Barrido_Detener_Click},
 };
