@@ -146,7 +146,10 @@ void Estructu::Command2_Click() {
   if (estado_.Problema == 0) DibujaFamilia();
 }
 
+// With a problem crystal loaded the crystal is not turned either: the angle
+// that levels a family would give the hidden lattice away.
 void Estructu::Command3_Click() {
+  if (estado_.Problema != 0) return;
   if (GiraHaciaFamilia(estado_)) Form_Paint();
 }
 

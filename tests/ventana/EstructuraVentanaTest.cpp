@@ -95,7 +95,7 @@ TEST_F(EstructuVentana, AnyFactorIsDrawnAndFamiliesWithoutSpacingOnlyReport) {
   }
 }
 
-TEST_F(EstructuVentana, ProblemCrystalShowsOnlyTheRefusalAndTheFamilyButtonIsInert) {
+TEST_F(EstructuVentana, ProblemCrystalShowsOnlyTheRefusalAndTheButtonsAreInert) {
   estado.Problema = 1;
   Estructu w(estado, dialogos, &principal);
   const QImage antes = w.Superficie->Imagen();
@@ -105,9 +105,14 @@ TEST_F(EstructuVentana, ProblemCrystalShowsOnlyTheRefusalAndTheFamilyButtonIsIne
       oscuros += antes.pixelColor(x, y) == QColor(200, 0, 0);
       azules += antes.pixelColor(x, y) == kAzul;
     }
-  EXPECT_TRUE(oscuros > 50 && azules == 0) << oscuros << " " << azules;
+  EXPECT_GT(oscuros, 50);
+  EXPECT_EQ(azules, 0);
   w.Command2->click();
-  EXPECT_TRUE(w.Superficie->Imagen() == antes && dialogos.mensajes.empty() && w.Command2->toolTip().isEmpty());
+  w.Command3->click();  // nor is the crystal turned
+  EXPECT_EQ(w.Superficie->Imagen(), antes);
+  EXPECT_TRUE(dialogos.mensajes.empty());
+  EXPECT_TRUE(w.Command2->toolTip().isEmpty());
+  EXPECT_EQ(estado.GiroCristal, 0);
 }
 
 TEST_F(EstructuVentana, GiroShowsDegreesAndStoresRadiansOnAceptarOnly) {
