@@ -19,7 +19,7 @@ void Graf::ConectaGuion() {
 
 void Graf::AbreGuion(const QString& capitulo) {
   // Every opening is a fresh window, so the chapter shows from its start.
-  Guion ventana(estado_, dialogos_, this);
+  Guion ventana(this);
   ventana.CargaCapitulo(estado_.DirectorioInicial, capitulo);
   dialogos_.MuestraModal(ventana);
 }

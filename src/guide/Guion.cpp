@@ -14,7 +14,7 @@ namespace varlek {
 
 using ui::TwRect;
 
-Guion::Guion(Estado&, ui::Dialogos&, QWidget* principal) : QDialog(principal) {
+Guion::Guion(QWidget* principal) : QDialog(principal) {
   ui::PreparaDialogo(*this, "Guion", "GUIÓN DE LA PRÁCTICA", 8970, 7890);
   QPalette paleta = palette();
   paleta.setColor(QPalette::Window, QColor(224, 224, 224));

@@ -4,23 +4,20 @@
 
 #include <QDialog>
 #include <QString>
-
-#include "state/Estado.h"
+#include <cstdint>
+#include <string>
+#include <vector>
 
 class QPushButton;
 class QTextBrowser;
 
 namespace varlek {
 
-namespace ui {
-class Dialogos;
-}
-
 class Guion : public QDialog {
   Q_OBJECT
 
  public:
-  Guion(Estado& estado, ui::Dialogos& dialogos, QWidget* principal);
+  explicit Guion(QWidget* principal);
 
   // Controls, under their names.
   QTextBrowser* Texto;

@@ -28,7 +28,6 @@ class TokenizadorRtf {
   Token Siguiente();
   // Raw bytes after \binN: at most `n`, fewer when the file ends first.
   std::span<const std::uint8_t> Binario(std::size_t n);
-  bool AlFinal() const { return pos_ >= bytes_.size(); }
 
  private:
   std::span<const std::uint8_t> bytes_;
