@@ -83,23 +83,35 @@ void Lee(benchmark::State& estado, const std::string& rtf) {
   estado.SetBytesProcessed(static_cast<std::int64_t>(estado.iterations() * rtf.size()));
 }
 
-void LeeYCompone(benchmark::State& estado, const std::string& rtf) {
+// With `compone`, the document is also laid out at the viewer's width.
+void LeeYConstruye(benchmark::State& estado, const std::string& rtf, bool compone) {
   AseguraAplicacion();
   for (auto _ : estado) {
     QTextDocument doc;
     ConstruyeDocumento(LeeRtf(rtf), doc);
-    doc.setTextWidth(585);  // the viewer's width in pixels
+    if (!compone) continue;
+    doc.setTextWidth(585);
     benchmark::DoNotOptimize(doc.documentLayout()->documentSize());
   }
   estado.SetBytesProcessed(static_cast<std::int64_t>(estado.iterations() * rtf.size()));
 }
 
 void BM_LeeCapitulo30KB(benchmark::State& estado) { Lee(estado, Capitulo(30000, 0)); }
-void BM_LeeYComponeCapitulo30KB(benchmark::State& estado) { LeeYCompone(estado, Capitulo(30000, 0)); }
+void BM_LeeYConstruyeCapitulo30KB(benchmark::State& estado) { LeeYConstruye(estado, Capitulo(30000, 0), false); }
+void BM_LeeYComponeCapitulo30KB(benchmark::State& estado) { LeeYConstruye(estado, Capitulo(30000, 0), true); }
 void BM_LeeRtf1MBConImagenes(benchmark::State& estado) { Lee(estado, Capitulo(1 << 20, 60)); }
-void BM_LeeYComponeRtf1MBConImagenes(benchmark::State& estado) { LeeYCompone(estado, Capitulo(1 << 20, 60)); }
+void BM_LeeYComponeRtf1MBConImagenes(benchmark::State& estado) { LeeYConstruye(estado, Capitulo(1 << 20, 60), true); }
 
+// One formula picture drawn from its metafile.
+void BM_DibujaFormula(benchmark::State& estado) {
+  AseguraAplicacion();
+  const Imagen formula{TipoImagen::Wmf, prueba::FormulaBragg().Bytes(), 2400, 480};
+  for (auto _ : estado) benchmark::DoNotOptimize(ImagenDe(formula));
+}
+
+BENCHMARK(BM_DibujaFormula)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LeeCapitulo30KB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LeeYConstruyeCapitulo30KB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LeeYComponeCapitulo30KB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LeeRtf1MBConImagenes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LeeYComponeRtf1MBConImagenes)->Unit(benchmark::kMillisecond);

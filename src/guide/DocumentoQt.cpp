@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <QTextTable>
 #include <algorithm>
+#include <deque>
 
 #include "guide/Metarchivo.h"
 #include "guide/ReproductorWmf.h"
@@ -103,6 +104,9 @@ class Constructor {
 
   void Construye(const Documento& documento) {
     QTextCursor cursor(&doc_);
+    // One edit, nothing to undo: the document is only read.
+    doc_.setUndoRedoEnabled(false);
+    cursor.beginEditBlock();
     bool bloqueLibre = true;  // the cursor's block is empty and not yet used
     for (const Bloque& bloque : documento.bloques) {
       if (const auto* parrafo = std::get_if<Parrafo>(&bloque)) {
@@ -118,19 +122,28 @@ class Constructor {
       cursor.movePosition(QTextCursor::End);
       bloqueLibre = true;  // the empty block that follows every table
     }
+    cursor.endEditBlock();
   }
 
  private:
   void Escribe(QTextCursor& cursor, const Parrafo& p) {
     cursor.setBlockFormat(FormatoQt(p.formato, p.saltoPaginaAntes));
-    if (!p.tramos.empty()) cursor.setBlockCharFormat(FormatoQt(p.tramos.front().formato));
+    if (!p.tramos.empty()) cursor.setBlockCharFormat(Formato(p.tramos.front().formato));
     for (const Tramo& t : p.tramos) {
       if (t.imagen) {
-        InsertaImagen(cursor, *t.imagen, FormatoQt(t.formato));
+        InsertaImagen(cursor, *t.imagen, Formato(t.formato));
       } else {
-        cursor.insertText(QString::fromStdString(t.texto), FormatoQt(t.formato));
+        cursor.insertText(QString::fromStdString(t.texto), Formato(t.formato));
       }
     }
+  }
+
+  // A chapter uses a few dozen formats: each is converted once.
+  const QTextCharFormat& Formato(const FormatoCaracter& f) {
+    for (const auto& [clave, formato] : formatos_) {
+      if (clave == f) return formato;
+    }
+    return formatos_.emplace_back(f, FormatoQt(f)).second;
   }
 
   void EscribeTabla(QTextCursor& cursor, const Tabla& tabla) {
@@ -193,6 +206,7 @@ class Constructor {
   QTextDocument& doc_;
   const OpcionesDocumento& opciones_;
   int imagenes_ = 0;
+  std::deque<std::pair<FormatoCaracter, QTextCharFormat>> formatos_;
 };
 
 }  // namespace
