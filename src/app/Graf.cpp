@@ -95,6 +95,7 @@ void Graf::CreaControles() {
   Label5 = ui::Etiqueta(Frame1, "Label5", "3) Simulaciones", TwRect(240, 1440, 1455, 255), arial, azul);
   Label6 = ui::Etiqueta(Frame1, "Label6", "Acerca de ...", TwRect(720, 360, 1095, 375),
                         ui::Fuente("Arial", 9, false, true), QColor(0, 128, 0));
+  ConectaGuion();
 
   const QFont sansNegrita = ui::Fuente("MS Sans Serif", 8.25, true);
   Esquema = new ui::Lienzo(Superficie);

@@ -130,6 +130,15 @@ class Graf : public QMainWindow {
   // powder ring; a file that cannot be read changes nothing.
   void CargaMuestra(const std::string& ruta);
 
+  // Guide and about box.
+  void Label3_Click();
+  void Label4_Click();
+  void Label5_Click();
+  void Label6_Click();
+  void AbreGuion(const QString& capitulo);
+  // Makes the four guide labels answer clicks.
+  void ConectaGuion();
+
  protected:
   void closeEvent(QCloseEvent* evento) override;
 

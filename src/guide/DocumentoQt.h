@@ -1,0 +1,24 @@
+#pragma once
+// Builds the QTextDocument that shows a read chapter: formats, tables and
+// pictures (PNG and JPEG decoded, metafiles drawn, anything else a framed
+// empty box of the picture's size).
+
+#include <QImage>
+
+#include "guide/ModeloRtf.h"
+
+class QTextDocument;
+
+namespace varlek::guia {
+
+struct OpcionesDocumento {
+  // Pictures named by data: addresses, so that the document's HTML carries them.
+  bool imagenesEnLinea = false;
+};
+
+void ConstruyeDocumento(const Documento& documento, QTextDocument& destino, const OpcionesDocumento& opciones = {});
+
+// A picture as shown, at twice its size in pixels (device pixel ratio 2).
+QImage ImagenDe(const Imagen& imagen);
+
+}  // namespace varlek::guia

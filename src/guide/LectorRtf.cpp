@@ -1,0 +1,681 @@
+#include "guide/LectorRtf.h"
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "guide/CodigosPagina.h"
+#include "guide/TokenizadorRtf.h"
+
+namespace varlek::guia {
+
+namespace {
+
+constexpr std::size_t kProfundidadMaxima = 500;
+constexpr std::size_t kBytesImagenMaximos = 64u << 20;
+
+// Where the text of a group goes.
+enum class Destino {
+  Texto,
+  Ignorar,
+  Fuentes,
+  Colores,
+  Imagen,
+  Objeto,  // an embedded object: only its \result is shown
+};
+
+struct EstadoGrupo {
+  Destino destino = Destino::Texto;
+  FormatoCaracter caracter;
+  int fuente = -1;       // index in the font table; -1 for the default font
+  int saltoUnicode = 1;  // \uc
+  bool oculto = false;   // \v
+  FormatoParrafo parrafo;
+  bool enTabla = false;
+  TipoTab siguienteTab = TipoTab::Izquierda;
+  bool inicioImagen = false;  // this group is the \pict itself
+};
+
+struct Fuente {
+  std::string nombre;
+  int juego = 0;   // \fcharset
+  int pagina = 0;  // \cpg, or the page of the charset
+};
+
+// Destinations whose text is never shown.
+constexpr std::string_view kIgnorados[] = {
+    "info",
+    "stylesheet",
+    "header",
+    "headerl",
+    "headerr",
+    "headerf",
+    "footer",
+    "footerl",
+    "footerr",
+    "footerf",
+    "footnote",
+    "nonshppict",
+    "fldinst",
+    "listtable",
+    "listoverridetable",
+    "revtbl",
+    "rsidtbl",
+    "xe",
+    "tc",
+    "objdata",
+    "themedata",
+    "datastore",
+    "colorschememapping",
+    "latentstyles",
+    "pgdsctbl",
+    "filetbl",
+    "generator",
+    "xmlnstbl",
+    "annotation",
+    "atnid",
+    "atnauthor",
+    "template",
+    "bkmkstart",
+    "bkmkend",
+    "objclass",
+    "objname",
+    "fontemb",
+    "fontfile",
+    "docvar",
+    "userprops",
+    "pnseclvl",
+    "pn",
+    "keywords",
+    "private",
+};
+
+bool EsIgnorado(std::string_view nombre) {
+  return std::find(std::begin(kIgnorados), std::end(kIgnorados), nombre) != std::end(kIgnorados);
+}
+
+int ValorOr(const Token& t, int siFalta) { return t.conParametro ? t.parametro : siFalta; }
+
+class Lector {
+ public:
+  explicit Lector(std::span<const std::uint8_t> bytes) : tokens_(bytes) { pila_.emplace_back(); }
+
+  Documento Lee() {
+    for (Token t = tokens_.Siguiente(); t.tipo != TipoToken::Fin; t = tokens_.Siguiente()) Trata(t);
+    // A truncated file keeps what it held.
+    if (!parrafo_.tramos.empty()) TerminaParrafo();
+    if (!celda_.parrafos.empty()) TerminaCelda();
+    if (!fila_.celdas.empty()) TerminaFila();
+    return std::move(documento_);
+  }
+
+ private:
+  EstadoGrupo& Grupo() { return pila_.back(); }
+
+  void Trata(const Token& t) {
+    if (excesoProfundidad_ > 0) {
+      if (t.tipo == TipoToken::AbreGrupo) ++excesoProfundidad_;
+      if (t.tipo == TipoToken::CierraGrupo) --excesoProfundidad_;
+      return;
+    }
+    const bool primero = primeroDelGrupo_;
+    primeroDelGrupo_ = false;
+    const bool asterisco = asterisco_;
+    asterisco_ = false;
+    if (t.tipo == TipoToken::AbreGrupo) {
+      saltoPendiente_ = 0;
+      if (pila_.size() >= kProfundidadMaxima) {
+        excesoProfundidad_ = 1;
+        return;
+      }
+      pila_.push_back(pila_.back());
+      Grupo().inicioImagen = false;
+      primeroDelGrupo_ = true;
+      return;
+    }
+    if (t.tipo == TipoToken::CierraGrupo) {
+      saltoPendiente_ = 0;
+      CierraGrupo();
+      return;
+    }
+    if (t.tipo == TipoToken::Simbolo && t.simbolo == '*') {
+      asterisco_ = true;
+      primeroDelGrupo_ = primero;
+      return;
+    }
+    if (saltoPendiente_ > 0) {
+      SaltaRespaldo(t);
+      return;
+    }
+    switch (t.tipo) {
+      case TipoToken::Palabra:
+        if (primero && TrataDestino(t.nombre, asterisco)) return;
+        if (asterisco) {
+          Grupo().destino = Destino::Ignorar;  // an unknown \* destination
+          return;
+        }
+        TrataPalabra(t);
+        return;
+      case TipoToken::Simbolo:
+        TrataSimbolo(t.simbolo);
+        return;
+      case TipoToken::Hex:
+        TrataByte(t.byte);
+        return;
+      case TipoToken::Texto:
+        TrataTexto(t.nombre);
+        return;
+      default:
+        return;
+    }
+  }
+
+  // The characters after \uN that stand for it in readers without Unicode.
+  void SaltaRespaldo(const Token& t) {
+    if (t.tipo == TipoToken::Texto) {
+      const std::size_t saltados = std::min<std::size_t>(saltoPendiente_, t.nombre.size());
+      saltoPendiente_ -= static_cast<int>(saltados);
+      TrataTexto(t.nombre.substr(saltados));
+      return;
+    }
+    if (t.tipo == TipoToken::Palabra && t.nombre == "bin" && t.parametro > 0) tokens_.Binario(t.parametro);
+    --saltoPendiente_;
+  }
+
+  bool TrataDestino(std::string_view nombre, bool asterisco) {
+    EstadoGrupo& g = Grupo();
+    if (g.destino == Destino::Ignorar) return true;
+    if (nombre == "result" && g.destino == Destino::Objeto) {
+      g.destino = Destino::Texto;
+      return true;
+    }
+    if (g.destino != Destino::Texto) return false;
+    if (nombre == "fonttbl") {
+      g.destino = Destino::Fuentes;
+    } else if (nombre == "colortbl") {
+      g.destino = Destino::Colores;
+      colores_.clear();
+      colorActual_ = {};
+      colorDefinido_ = false;
+    } else if (nombre == "pict") {
+      g.destino = Destino::Imagen;
+      g.inicioImagen = true;
+      imagen_ = {};
+      escalaX_ = escalaY_ = 100;
+      anchoMeta_ = altoMeta_ = anchoObjetivo_ = altoObjetivo_ = 0;
+      mitadHex_ = -1;
+    } else if (nombre == "object") {
+      g.destino = Destino::Objeto;
+    } else if (nombre == "shppict" || nombre == "fldrslt" || nombre == "listtext" || nombre == "pntext") {
+      // Shown like the text around them.
+    } else if (asterisco || EsIgnorado(nombre)) {
+      g.destino = Destino::Ignorar;
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  void CierraGrupo() {
+    if (pila_.size() <= 1) return;  // an unbalanced closing brace
+    const EstadoGrupo cerrado = pila_.back();
+    pila_.pop_back();
+    if (cerrado.destino == Destino::Fuentes && fuenteActual_ >= 0) TerminaFuente();
+    if (cerrado.inicioImagen && Grupo().destino == Destino::Texto) TerminaImagen(cerrado);
+  }
+
+  void TrataPalabra(const Token& t) {
+    const std::string_view p = t.nombre;
+    EstadoGrupo& g = Grupo();
+    if (p == "bin") {
+      const auto datos = tokens_.Binario(t.parametro > 0 ? t.parametro : 0);
+      if (g.destino == Destino::Imagen) AnadeBytesImagen(datos);
+      return;
+    }
+    switch (g.destino) {
+      case Destino::Fuentes:
+        TrataPalabraFuente(t);
+        return;
+      case Destino::Colores:
+        TrataPalabraColor(t);
+        return;
+      case Destino::Imagen:
+        TrataPalabraImagen(t);
+        return;
+      case Destino::Ignorar:
+      case Destino::Objeto:
+        return;
+      default:
+        break;
+    }
+    // Document.
+    if (p == "ansicpg") {
+      paginaDocumento_ = ValorOr(t, 1252);
+    } else if (p == "ansi") {
+      paginaDocumento_ = 1252;
+    } else if (p == "mac") {
+      paginaDocumento_ = 10000;
+    } else if (p == "pc") {
+      paginaDocumento_ = 437;
+    } else if (p == "pca") {
+      paginaDocumento_ = 850;
+    } else if (p == "deff") {
+      fuentePorDefecto_ = ValorOr(t, 0);
+    } else if (p == "uc") {
+      g.saltoUnicode = std::clamp(ValorOr(t, 1), 0, 10);
+    } else if (p == "u") {
+      AnadeUnicode(t.parametro);
+      saltoPendiente_ = g.saltoUnicode;
+    } else if (!TrataFormatoCaracter(t) && !TrataFormatoParrafo(t)) {
+      TrataEspecial(p);
+    }
+  }
+
+  bool TrataFormatoCaracter(const Token& t) {
+    const std::string_view p = t.nombre;
+    FormatoCaracter& c = Grupo().caracter;
+    const bool activo = ValorOr(t, 1) != 0;
+    if (p == "plain") {
+      c = {};
+      Grupo().fuente = -1;
+      Grupo().oculto = false;
+    } else if (p == "b") {
+      c.negrita = activo;
+    } else if (p == "i") {
+      c.cursiva = activo;
+    } else if (p == "ul" || p == "ulw" || p == "uld" || p == "uldb" || p == "ulth" || p == "uldash") {
+      c.subrayado = activo;
+    } else if (p == "ulnone") {
+      c.subrayado = false;
+    } else if (p == "super") {
+      c.superindice = true;
+      c.subindice = false;
+    } else if (p == "sub") {
+      c.subindice = true;
+      c.superindice = false;
+    } else if (p == "nosupersub") {
+      c.superindice = c.subindice = false;
+    } else if (p == "up") {
+      c.desplazamiento = ValorOr(t, 6);
+    } else if (p == "dn") {
+      c.desplazamiento = -ValorOr(t, 6);
+    } else if (p == "fs") {
+      c.medioPuntos = std::clamp(ValorOr(t, 24), 2, 3276);
+    } else if (p == "f") {
+      Grupo().fuente = ValorOr(t, 0);
+    } else if (p == "cf") {
+      const int n = ValorOr(t, 0);
+      c.color = n >= 0 && static_cast<std::size_t>(n) < colores_.size() ? colores_[n] : std::nullopt;
+    } else if (p == "v") {
+      Grupo().oculto = activo;
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  bool TrataFormatoParrafo(const Token& t) {
+    const std::string_view p = t.nombre;
+    EstadoGrupo& g = Grupo();
+    FormatoParrafo& f = g.parrafo;
+    const int v = std::clamp(ValorOr(t, 0), -1000000, 1000000);
+    if (p == "pard") {
+      f = {};
+      g.enTabla = false;
+    } else if (p == "li" || p == "lin") {
+      f.sangriaIzquierda = v;
+    } else if (p == "ri" || p == "rin") {
+      f.sangriaDerecha = v;
+    } else if (p == "fi") {
+      f.primeraLinea = v;
+    } else if (p == "sb") {
+      f.espacioAntes = v;
+    } else if (p == "sa") {
+      f.espacioDespues = v;
+    } else if (p == "sl") {
+      f.interlineado = v;
+    } else if (p == "ql") {
+      f.alineacion = Alineacion::Izquierda;
+    } else if (p == "qc") {
+      f.alineacion = Alineacion::Centro;
+    } else if (p == "qr") {
+      f.alineacion = Alineacion::Derecha;
+    } else if (p == "qj") {
+      f.alineacion = Alineacion::Justificada;
+    } else if (p == "tqr") {
+      g.siguienteTab = TipoTab::Derecha;
+    } else if (p == "tqc") {
+      g.siguienteTab = TipoTab::Centro;
+    } else if (p == "tqdec") {
+      g.siguienteTab = TipoTab::Decimal;
+    } else if (p == "tx" || p == "tb") {
+      if (f.tabuladores.size() < 64) f.tabuladores.push_back({v, g.siguienteTab});
+      g.siguienteTab = TipoTab::Izquierda;
+    } else if (p == "intbl") {
+      g.enTabla = true;
+    } else if (p == "trowd") {
+      bordes_.clear();
+    } else if (p == "cellx") {
+      if (bordes_.size() < 256) bordes_.push_back(v);
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  void TrataEspecial(std::string_view p) {
+    static const std::map<std::string_view, char32_t> kCaracteres = {
+        {"tab", U'\t'},     {"line", 0x2028},    {"emdash", 0x2014},    {"endash", 0x2013},
+        {"lquote", 0x2018}, {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D},
+        {"bullet", 0x2022}, {"emspace", 0x2003}, {"enspace", 0x2002},   {"qmspace", 0x2005},
+    };
+    if (p == "par" || p == "sect") {
+      TerminaParrafo();
+    } else if (p == "page") {
+      if (!parrafo_.tramos.empty()) TerminaParrafo();
+      saltoPagina_ = true;
+    } else if (p == "cell" || p == "nestcell") {
+      TerminaCelda();
+    } else if (p == "row" || p == "nestrow") {
+      TerminaFila();
+    } else if (auto it = kCaracteres.find(p); it != kCaracteres.end()) {
+      AnadeCaracter(it->second);
+    }
+  }
+
+  void TrataSimbolo(char s) {
+    switch (s) {
+      case '\\':
+      case '{':
+      case '}':
+        TrataByte(static_cast<std::uint8_t>(s));
+        return;
+      case '~':
+        AnadeCaracter(0x00A0);
+        return;
+      case '_':
+        AnadeCaracter(0x2011);
+        return;
+      case '\t':
+        AnadeCaracter(U'\t');
+        return;
+      default:
+        return;  // \- \: \| and unknown symbols show nothing
+    }
+  }
+
+  // Fonts: {\fN\froman\fcharsetC Name;} or the same without the braces.
+  void TrataPalabraFuente(const Token& t) {
+    if (t.nombre == "f") {
+      if (fuenteActual_ >= 0) TerminaFuente();
+      fuenteActual_ = ValorOr(t, 0);
+      fuenteNueva_ = {};
+    } else if (t.nombre == "fcharset") {
+      fuenteNueva_.juego = ValorOr(t, 0);
+    } else if (t.nombre == "cpg") {
+      fuenteNueva_.pagina = ValorOr(t, 0);
+    }
+  }
+
+  void TerminaFuente() {
+    std::string& nombre = fuenteNueva_.nombre;
+    while (!nombre.empty() && nombre.back() == ' ') nombre.pop_back();
+    while (!nombre.empty() && nombre.front() == ' ') nombre.erase(nombre.begin());
+    if (fuenteNueva_.pagina == 0 || fuenteNueva_.juego == 2) fuenteNueva_.pagina = PaginaDeJuego(fuenteNueva_.juego);
+    if (nombre == "Symbol") fuenteNueva_.pagina = kPaginaSimbolo;
+    if (fuentes_.size() < 4096 || fuentes_.count(fuenteActual_)) fuentes_[fuenteActual_] = fuenteNueva_;
+    fuenteActual_ = -1;
+  }
+
+  void TrataPalabraColor(const Token& t) {
+    const auto componente = static_cast<std::uint8_t>(std::clamp(ValorOr(t, 0), 0, 255));
+    if (t.nombre == "red")
+      colorActual_.r = componente;
+    else if (t.nombre == "green")
+      colorActual_.g = componente;
+    else if (t.nombre == "blue")
+      colorActual_.b = componente;
+    else
+      return;
+    colorDefinido_ = true;
+  }
+
+  void TrataPalabraImagen(const Token& t) {
+    const std::string_view p = t.nombre;
+    const int v = ValorOr(t, 0);
+    if (p == "pngblip")
+      imagen_.tipo = TipoImagen::Png;
+    else if (p == "jpegblip")
+      imagen_.tipo = TipoImagen::Jpeg;
+    else if (p == "wmetafile")
+      imagen_.tipo = TipoImagen::Wmf;
+    else if (p == "emfblip")
+      imagen_.tipo = TipoImagen::Emf;
+    else if (p == "macpict" || p == "pmmetafile" || p == "dibitmap" || p == "wbitmap")
+      imagen_.tipo = TipoImagen::Otra;
+    else if (p == "picw")
+      anchoMeta_ = v;
+    else if (p == "pich")
+      altoMeta_ = v;
+    else if (p == "picwgoal")
+      anchoObjetivo_ = v;
+    else if (p == "pichgoal")
+      altoObjetivo_ = v;
+    else if (p == "picscalex")
+      escalaX_ = v;
+    else if (p == "picscaley")
+      escalaY_ = v;
+  }
+
+  void AnadeBytesImagen(std::span<const std::uint8_t> datos) {
+    auto& bytes = imagen_.datos;
+    const std::size_t caben = kBytesImagenMaximos - std::min(kBytesImagenMaximos, bytes.size());
+    bytes.insert(bytes.end(), datos.begin(), datos.begin() + std::min(caben, datos.size()));
+  }
+
+  void AnadeHexImagen(std::uint8_t c) {
+    int valor = -1;
+    if (c >= '0' && c <= '9')
+      valor = c - '0';
+    else if (c >= 'a' && c <= 'f')
+      valor = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+      valor = c - 'A' + 10;
+    if (valor < 0) return;  // blanks and stray characters between the digits
+    if (mitadHex_ < 0) {
+      mitadHex_ = valor;
+      return;
+    }
+    if (imagen_.datos.size() < kBytesImagenMaximos)
+      imagen_.datos.push_back(static_cast<std::uint8_t>(mitadHex_ * 16 + valor));
+    mitadHex_ = -1;
+  }
+
+  void TerminaImagen(const EstadoGrupo& grupo) {
+    // Metafiles give their size in hundredths of a millimetre, bitmaps in pixels.
+    const bool metarchivo = imagen_.tipo == TipoImagen::Wmf || imagen_.tipo == TipoImagen::Emf;
+    const auto aTwips = [&](int medida) {
+      const long long v = metarchivo ? medida * 1440LL / 2540 : medida * 15LL;
+      return static_cast<int>(std::clamp<long long>(v, 0, 1000000));
+    };
+    const auto escala = [](int tw, int porcentaje) {
+      if (porcentaje <= 0) return tw;
+      return static_cast<int>(std::clamp<long long>(static_cast<long long>(tw) * porcentaje / 100, 0, 1000000));
+    };
+    const int ancho = anchoObjetivo_ > 0 ? std::min(anchoObjetivo_, 1000000) : aTwips(anchoMeta_);
+    const int alto = altoObjetivo_ > 0 ? std::min(altoObjetivo_, 1000000) : aTwips(altoMeta_);
+    imagen_.anchoTw = escala(ancho, escalaX_);
+    imagen_.altoTw = escala(alto, escalaY_);
+    Tramo tramo;
+    tramo.formato = FormatoActual(grupo);
+    tramo.imagen = std::move(imagen_);
+    parrafo_.tramos.push_back(std::move(tramo));
+    imagen_ = {};
+  }
+
+  void TrataByte(std::uint8_t byte) {
+    EstadoGrupo& g = Grupo();
+    switch (g.destino) {
+      case Destino::Texto:
+        AnadeCaracter(Caracter(PaginaActual(), byte));
+        return;
+      case Destino::Imagen:
+        AnadeHexImagen(byte);
+        return;
+      case Destino::Fuentes:
+        if (fuenteActual_ < 0) return;
+        if (byte == ';') {
+          TerminaFuente();
+        } else if (fuenteNueva_.nombre.size() < 256) {
+          AnadeUtf8(fuenteNueva_.nombre, Caracter(paginaDocumento_, byte));
+        }
+        return;
+      case Destino::Colores:
+        if (byte != ';') return;
+        if (colores_.size() < 4096) colores_.push_back(colorDefinido_ ? std::optional(colorActual_) : std::nullopt);
+        colorActual_ = {};
+        colorDefinido_ = false;
+        return;
+      default:
+        return;
+    }
+  }
+
+  // A run of text bytes: decoded at once in the text, byte by byte elsewhere.
+  void TrataTexto(std::string_view texto) {
+    if (Grupo().destino != Destino::Texto) {
+      for (char c : texto) TrataByte(static_cast<std::uint8_t>(c));
+      return;
+    }
+    const int pagina = PaginaActual();
+    std::string utf8;
+    for (char c : texto) AnadeUtf8(utf8, Caracter(pagina, static_cast<std::uint8_t>(c)));
+    AnadeUtf8Texto(utf8);
+  }
+
+  int PaginaActual() {
+    const Fuente* f = FuenteDe(Grupo());
+    return f != nullptr && f->pagina != 0 ? f->pagina : paginaDocumento_;
+  }
+
+  const Fuente* FuenteDe(const EstadoGrupo& g) const {
+    const auto it = fuentes_.find(g.fuente >= 0 ? g.fuente : fuentePorDefecto_);
+    return it == fuentes_.end() ? nullptr : &it->second;
+  }
+
+  FormatoCaracter FormatoActual(const EstadoGrupo& g) const {
+    FormatoCaracter f = g.caracter;
+    if (const Fuente* fuente = FuenteDe(g)) f.fuente = fuente->nombre;
+    return f;
+  }
+
+  void AnadeUnicode(int valor) {
+    char32_t c = static_cast<char32_t>(valor < 0 ? valor + 65536 : valor) & 0xFFFF;
+    if (c >= 0xD800 && c <= 0xDBFF) {
+      altoSustituto_ = c;
+      return;
+    }
+    if (c >= 0xDC00 && c <= 0xDFFF && altoSustituto_ != 0) {
+      c = 0x10000 + ((altoSustituto_ - 0xD800) << 10) + (c - 0xDC00);
+    } else if (c >= 0xF020 && c <= 0xF0FF) {
+      c = CaracterSimbolo(c);
+    } else if (PaginaActual() == kPaginaSimbolo && c >= 0x20 && c <= 0xFF) {
+      c = CaracterSimbolo(c);
+    }
+    altoSustituto_ = 0;
+    AnadeCaracter(c);
+  }
+
+  void AnadeCaracter(char32_t c) {
+    if (c == 0) return;
+    std::string utf8;
+    AnadeUtf8(utf8, c);
+    AnadeUtf8Texto(utf8);
+  }
+
+  void AnadeUtf8Texto(const std::string& utf8) {
+    const EstadoGrupo& g = Grupo();
+    if (g.destino != Destino::Texto || g.oculto || utf8.empty()) return;
+    FormatoCaracter formato = FormatoActual(g);
+    if (parrafo_.tramos.empty() || parrafo_.tramos.back().imagen || !(parrafo_.tramos.back().formato == formato)) {
+      parrafo_.tramos.push_back({std::move(formato), {}, std::nullopt});
+    }
+    parrafo_.tramos.back().texto += utf8;
+  }
+
+  void TerminaParrafo() {
+    parrafo_.formato = Grupo().parrafo;
+    parrafo_.saltoPaginaAntes = saltoPagina_;
+    saltoPagina_ = false;
+    if (Grupo().enTabla) {
+      celda_.parrafos.push_back(std::move(parrafo_));
+    } else {
+      if (!fila_.celdas.empty() || !celda_.parrafos.empty()) TerminaFila();
+      tablaAbierta_ = false;
+      documento_.bloques.emplace_back(std::move(parrafo_));
+    }
+    parrafo_ = {};
+  }
+
+  void TerminaCelda() {
+    parrafo_.formato = Grupo().parrafo;
+    celda_.parrafos.push_back(std::move(parrafo_));
+    parrafo_ = {};
+    fila_.celdas.push_back(std::move(celda_));
+    celda_ = {};
+  }
+
+  void TerminaFila() {
+    if (!celda_.parrafos.empty()) {
+      fila_.celdas.push_back(std::move(celda_));
+      celda_ = {};
+    }
+    fila_.bordesDerechos = bordes_;
+    if (!tablaAbierta_ || documento_.bloques.empty() || !std::holds_alternative<Tabla>(documento_.bloques.back())) {
+      documento_.bloques.emplace_back(Tabla{});
+    }
+    std::get<Tabla>(documento_.bloques.back()).filas.push_back(std::move(fila_));
+    fila_ = {};
+    tablaAbierta_ = true;
+  }
+
+  TokenizadorRtf tokens_;
+  std::vector<EstadoGrupo> pila_;
+  std::size_t excesoProfundidad_ = 0;
+  bool primeroDelGrupo_ = false;
+  bool asterisco_ = false;
+  int saltoPendiente_ = 0;
+  char32_t altoSustituto_ = 0;
+
+  int paginaDocumento_ = 1252;
+  int fuentePorDefecto_ = 0;
+  std::map<int, Fuente> fuentes_;
+  int fuenteActual_ = -1;
+  Fuente fuenteNueva_;
+  std::vector<std::optional<ColorRgb>> colores_;
+  ColorRgb colorActual_;
+  bool colorDefinido_ = false;
+
+  Imagen imagen_;
+  int mitadHex_ = -1;
+  int anchoMeta_ = 0, altoMeta_ = 0, anchoObjetivo_ = 0, altoObjetivo_ = 0, escalaX_ = 100, escalaY_ = 100;
+
+  Documento documento_;
+  Parrafo parrafo_;
+  bool saltoPagina_ = false;
+  Celda celda_;
+  Fila fila_;
+  std::vector<int> bordes_;
+  bool tablaAbierta_ = false;
+};
+
+}  // namespace
+
+Documento LeeRtf(std::span<const std::uint8_t> bytes) { return Lector(bytes).Lee(); }
+
+Documento LeeRtf(std::string_view texto) {
+  return LeeRtf(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
+}
+
+}  // namespace varlek::guia
