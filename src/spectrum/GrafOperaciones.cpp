@@ -2,12 +2,12 @@
 // register X.
 
 #include "app/Graf.h"
+#include "ui/MuestraError.h"
 #include "spectrum/Factor.h"
 #include "spectrum/OperacionesEspectro.h"
 #include "state/ErrorVarlek.h"
 #include "state/Numeros.h"
 #include "ui/Dialogos.h"
-#include "ui/MuestraError.h"
 
 namespace varlek {
 
