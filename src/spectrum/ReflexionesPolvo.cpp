@@ -14,9 +14,10 @@
 namespace varlek {
 namespace {
 
-// Bounds that keep a huge cell from running for hours: reflections looked
-// at, and atoms in the cell.
+// Bounds that keep a huge cell from running for minutes: reflections looked
+// at, the terms of their structure factors, and atoms in the cell.
 constexpr double kMaximoReflexiones = 4e6;
+constexpr double kMaximoTerminos = 5e8;
 constexpr std::size_t kMaximoAtomos = 20000;
 
 std::string Texto(const std::string* valor) { return valor ? gemmi::cif::as_string(*valor) : std::string(); }
@@ -186,7 +187,7 @@ CristalPolvo LineasDeCif(std::string_view textoCif, double lambda, double desde,
     limite[i] = static_cast<int>(std::floor(arista * maximoInverso));
     cuantas *= 2.0 * limite[i] + 1;
   }
-  if (cuantas > kMaximoReflexiones)
+  if (cuantas > kMaximoReflexiones || cuantas * static_cast<double>(celda.sites.size()) > kMaximoTerminos)
     throw ErrorEstructura("la celda es demasiado grande para este intervalo de ángulos");
 
   double f000 = 0;
