@@ -43,7 +43,7 @@ void Graf::CargaMuestra(const std::string& ruta) {
     e.Espectro = datos.puntos;
 
     // The plot is cleared without its tick marks.
-    Graf_Espectro->FijaColorFondo(Graf_Espectro->ColorFondo());
+    Graf_Espectro->Borra();
     Esquema_Paint();
     Graf_Espectro->FijaAnchoPluma(2);
     for (int i = 0; i <= 400; ++i) {

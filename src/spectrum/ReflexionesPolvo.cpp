@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <gemmi/cif.hpp>
 #include <gemmi/it92.hpp>
 #include <gemmi/sfcalc.hpp>
@@ -15,9 +14,10 @@
 namespace varlek {
 namespace {
 
-// Bounds that keep a huge cell from running for hours: reflections looked
-// at, and atoms in the cell.
+// Bounds that keep a huge cell from running for minutes: reflections looked
+// at, the terms of their structure factors, and atoms in the cell.
 constexpr double kMaximoReflexiones = 4e6;
+constexpr double kMaximoTerminos = 5e8;
 constexpr std::size_t kMaximoAtomos = 20000;
 
 std::string Texto(const std::string* valor) { return valor ? gemmi::cif::as_string(*valor) : std::string(); }
@@ -119,11 +119,15 @@ struct Reflexion {
   std::array<int, 3> hkl;
 };
 
-// One hkl of a set of |h|, |k|, |l|: the absolute values, largest first.
-std::array<int, 3> Clase(std::array<int, 3> hkl) {
-  for (int& x : hkl) x = std::abs(x);
-  std::sort(hkl.begin(), hkl.end(), std::greater<>());
-  return hkl;
+// The name of the form an hkl belongs to: the largest of its equivalents
+// (Friedel mates included), so 1-11 and 111 of a cubic crystal are both 111.
+std::array<int, 3> Forma(const std::array<int, 3>& hkl, const gemmi::GroupOps& ops) {
+  std::array<int, 3> mayor = hkl;
+  for (const gemmi::Op& op : ops.sym_ops) {
+    const gemmi::Miller m = op.apply_to_hkl({{hkl[0], hkl[1], hkl[2]}});
+    mayor = std::max({mayor, {m[0], m[1], m[2]}, {-m[0], -m[1], -m[2]}});
+  }
+  return mayor;
 }
 
 }  // namespace
@@ -183,7 +187,7 @@ CristalPolvo LineasDeCif(std::string_view textoCif, double lambda, double desde,
     limite[i] = static_cast<int>(std::floor(arista * maximoInverso));
     cuantas *= 2.0 * limite[i] + 1;
   }
-  if (cuantas > kMaximoReflexiones)
+  if (cuantas > kMaximoReflexiones || cuantas * static_cast<double>(celda.sites.size()) > kMaximoTerminos)
     throw ErrorEstructura("la celda es demasiado grande para este intervalo de ángulos");
 
   double f000 = 0;
@@ -216,7 +220,7 @@ CristalPolvo LineasDeCif(std::string_view textoCif, double lambda, double desde,
            reflexiones[j].inversoD2 - reflexiones[i].inversoD2 < 1e-9 * reflexiones[i].inversoD2;
          ++j) {
       suma += reflexiones[j].f2;
-      clases.insert(Clase(reflexiones[j].hkl));
+      clases.insert(Forma(reflexiones[j].hkl, ops));
     }
     linea.multiplicidad = static_cast<int>(j - i);
     linea.f2 = suma / linea.multiplicidad;

@@ -25,7 +25,8 @@ struct LineaPolvo {
   int multiplicidad = 0;
   double f2 = 0;          // |F|² of one reflection of the line, electrons²
   double intensidad = 0;  // integrated: multiplicity · |F|² · Lorentz–polarisation
-  // One hkl for each set of |h|, |k|, |l| the line gathers, largest first.
+  // One hkl for each form of equivalent reflections the line gathers (the
+  // largest of the form), largest first.
   std::vector<std::array<int, 3>> indices;
 };
 
