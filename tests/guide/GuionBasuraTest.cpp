@@ -70,7 +70,7 @@ Bytes Muta(Bytes b, std::mt19937& azar) {
   return b;
 }
 
-TEST(GuionBasura, CapitulosMutadosDanUnDocumento) {
+TEST(GuionBasura, MutatedChaptersGiveADocument) {
   std::mt19937 azar(11);
   const std::string base = Capitulo();
   ASSERT_NE(TextoPlano(LeeRtf(base)).find("θ"), std::string::npos);
@@ -88,7 +88,7 @@ TEST(GuionBasura, CapitulosMutadosDanUnDocumento) {
   }
 }
 
-TEST(GuionBasura, MetarchivosMutadosSeLeenOSeRechazan) {
+TEST(GuionBasura, MutatedMetafilesAreReadOrRefused) {
   std::mt19937 azar(7);
   const std::vector<std::uint8_t> base = prueba::FormulaBragg().Bytes();
   for (int i = 0; i < 5000; ++i) {

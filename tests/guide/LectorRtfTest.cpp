@@ -24,7 +24,7 @@ std::string Texto(const std::string& cuerpo, const std::string& cabecera = kCabe
 
 const Parrafo& Primero(const Documento& d) { return std::get<Parrafo>(d.bloques.at(0)); }
 
-TEST(LectorRtf, TextoUnicodeDeCadaEscritura) {
+TEST(LectorRtf, UnicodeTextOfEveryEncoding) {
   const struct {
     std::string cabecera, cuerpo, texto;
   } casos[] = {
@@ -66,7 +66,7 @@ TEST(LectorRtf, TextoUnicodeDeCadaEscritura) {
   for (const auto& c : casos) EXPECT_EQ(Texto(c.cuerpo, c.cabecera), c.texto) << c.cuerpo;
 }
 
-TEST(LectorRtf, FormatoDeLosTramos) {
+TEST(LectorRtf, RunFormats) {
   const Documento d =
       Lee("\\pard\\plain\\f1\\fs20 a{\\b b{\\i c}}{\\ul d}{\\super e}{\\sub f}{\\up4 g}{\\dn3 h}{\\cf1 i}{\\f2 q}"
           "\\b j\\plain k\\par");
@@ -94,7 +94,7 @@ TEST(LectorRtf, FormatoDeLosTramos) {
   EXPECT_EQ(f(11), llano);
 }
 
-TEST(LectorRtf, FormatoDeLosParrafos) {
+TEST(LectorRtf, ParagraphFormats) {
   const Documento d = Lee(
       "\\pard\\li720\\ri360\\fi-360\\sb120\\sa240\\sl-300\\qc\\tx1440\\tqr\\tx2880\\tqc\\tx4000\\tqdec\\tx5000 a\\par "
       "b\\par\\pard\\qj c\\par{\\pard\\qr d\\par}e\\par\\pard\\ql\\sl360 f\\par");
@@ -122,7 +122,7 @@ TEST(LectorRtf, FormatoDeLosParrafos) {
   EXPECT_EQ(std::get<Parrafo>(d.bloques[5]).formato, interlineado);
 }
 
-TEST(LectorRtf, TablasConSusCeldas) {
+TEST(LectorRtf, TablesWithTheirCells) {
   const Documento d =
       Lee("antes\\par\\trowd\\trgaph70\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl h\\cell k\\cell {\\b I}\\cell\\row"
           "\\trowd\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl 1\\par uno\\cell 0\\cell 100\\cell\\row"
@@ -139,7 +139,7 @@ TEST(LectorRtf, TablasConSusCeldas) {
   EXPECT_EQ(TextoPlano(d), "antes\nh\tk\tI\n1 uno\t0\t100\ndespués\nsola\n");
 }
 
-TEST(LectorRtf, ImagenesConSuTipoBytesYTamano) {
+TEST(LectorRtf, PicturesWithTheirKindBytesAndSize) {
   const std::string wmf = prueba::FormulaBragg().Hex();
   const struct {
     std::string cuerpo;
@@ -183,7 +183,7 @@ TEST(LectorRtf, ImagenesConSuTipoBytesYTamano) {
 }
 
 // Broken files give what could be read, with nothing invented.
-TEST(LectorRtf, EntradaRotaDaLoLegible) {
+TEST(LectorRtf, BrokenInputGivesWhatCanBeRead) {
   const struct {
     std::string rtf, texto;
   } casos[] = {

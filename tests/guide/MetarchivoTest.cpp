@@ -8,7 +8,7 @@ namespace {
 
 using prueba::Wmf;
 
-TEST(Metarchivo, FormulaConSusFuentesYTextos) {
+TEST(Metarchivo, FormulaWithItsFontsAndTexts) {
   const auto m = LeeMetarchivo(prueba::FormulaBragg().Bytes());
   ASSERT_TRUE(m);
   ASSERT_TRUE(m->marco);
@@ -33,7 +33,7 @@ TEST(Metarchivo, FormulaConSusFuentesYTextos) {
   }
 }
 
-TEST(Metarchivo, LineasPoligonosYObjetosReutilizados) {
+TEST(Metarchivo, LinesPolygonsAndReusedObjects) {
   Wmf w;
   w.Ventana(10, 20, 100, -50);
   w.Registro(0x02FA, {0, 15, 0, 0x00FF, 0});   // pen 0: red, 15 wide
@@ -69,7 +69,7 @@ TEST(Metarchivo, LineasPoligonosYObjetosReutilizados) {
   EXPECT_EQ(d[5].puntos, (std::vector<PuntoWmf>{{6, 8}}));
 }
 
-TEST(Metarchivo, LoQueNoEsUnMetarchivoOEstaCortado) {
+TEST(Metarchivo, WhatIsNoMetafileOrIsCut) {
   EXPECT_FALSE(LeeMetarchivo({}));
   const std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   EXPECT_FALSE(LeeMetarchivo(png));

@@ -37,7 +37,7 @@ int Oscuros(const QImage& imagen, QRect zona) {
   return n;
 }
 
-TEST_F(DocumentoQt, FormatosYTablasPasanAlDocumento) {
+TEST_F(DocumentoQt, FormatsAndTablesReachTheDocument) {
   QTextDocument doc;
   ConstruyeDocumento(
       LeeRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}\\pard\\li720\\fi-360\\tx1440\\tx2160"
@@ -80,7 +80,7 @@ TEST_F(DocumentoQt, FormatosYTablasPasanAlDocumento) {
   EXPECT_EQ(doc.lastBlock().blockFormat().alignment(), Qt::AlignHCenter);
 }
 
-TEST_F(DocumentoQt, ImagenesDecodificadasDibujadasOCajasVacias) {
+TEST_F(DocumentoQt, PicturesDecodedDrawnOrEmptyBoxes) {
   // A bitmap at its goal size.
   const QImage png = ImagenDe({TipoImagen::Png, Png({4, 2}, Qt::red), 600, 300});
   EXPECT_EQ(png.deviceIndependentSize(), QSizeF(40, 20));
@@ -105,7 +105,7 @@ TEST_F(DocumentoQt, ImagenesDecodificadasDibujadasOCajasVacias) {
 
 // The command-line companion: text by default, HTML with its pictures, PDF,
 // and its failures.
-TEST_F(DocumentoQt, VarlekGuionConvierteUnCapitulo) {
+TEST_F(DocumentoQt, VarlekGuionConvertsAChapter) {
   QTemporaryDir dir;
   const std::string rtf =
       "{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset2 Symbol;}}Bragg: {\\f1 l}\\par"

@@ -76,7 +76,7 @@ struct GuionVentana : ::testing::Test {
   }
 };
 
-TEST_F(GuionVentana, CadaEnlaceAbreSuCapituloDesdeElDirectorioDeInicio) {
+TEST_F(GuionVentana, EachLinkOpensItsChapterFromTheStartDirectory) {
   const std::pair<const char*, const char*> enlaces[] = {
       {"Label3", "Intro.rtf"}, {"Label4", "Programa.rtf"}, {"Label5", "Simula.rtf"}};
   for (const auto& [etiqueta, fichero] : enlaces) {
@@ -103,7 +103,7 @@ TEST_F(GuionVentana, CadaEnlaceAbreSuCapituloDesdeElDirectorioDeInicio) {
 
 // A chapter missing from the start directory comes from the copy built in;
 // an unreadable file shows what could be read.
-TEST_F(GuionVentana, UnCapituloQueFaltaSeMuestraDesdeLaCopiaIncorporada) {
+TEST_F(GuionVentana, AMissingChapterComesFromTheBuiltInCopy) {
   QFile copia(":/guion/Simula.rtf");
   ASSERT_TRUE(copia.open(QIODevice::ReadOnly));
   QTextDocument esperado;
@@ -120,7 +120,7 @@ TEST_F(GuionVentana, UnCapituloQueFaltaSeMuestraDesdeLaCopiaIncorporada) {
   EXPECT_EQ(vistos[1].texto, "roto á");
 }
 
-TEST_F(GuionVentana, AcercaDeMuestraSusTextos) {
+TEST_F(GuionVentana, AboutBoxShowsItsTexts) {
   QStringList detalles;
   v.dialogos.accionesModal.push_back([&](QDialog& d) {
     EXPECT_EQ(d.objectName(), "Acerca");
