@@ -6,7 +6,9 @@
 #include <cmath>
 
 #include "app/Graf.h"
+#include "scan/Esquema.h"
 #include "spectrum/FicheroMuestra.h"
+#include "state/Angulos.h"
 #include "state/ErrorVarlek.h"
 #include "ui/Dialogos.h"
 #include "ui/Lienzo.h"
@@ -50,9 +52,11 @@ void Graf::CargaMuestra(const std::string& ruta) {
       const float v = e.Espectro[i];
       Graf_Espectro->Punto(i / 4.0, v);
       const int g = GrisAnillo(v);
-      e.DeltaRad = (0.25 * i + 5) * 3.1416 / 180;
+      // The ring always runs from 5° to 105°, whatever the start angle says.
+      e.DeltaRad = ARadianes(0.25 * i + 5);
       const double c = std::cos(e.DeltaRad), s = std::sin(e.DeltaRad);
-      Esquema->Linea(370 * c, 370 * s, 377 * c, 377 * s, QColor(g, g, g));
+      Esquema->Linea(esquema::kRadioMarca * c, esquema::kRadioMarca * s, esquema::kRadioMarcaFin * c,
+                     esquema::kRadioMarcaFin * s, QColor(g, g, g));
     }
     Graf_Espectro->FijaAnchoPluma(1);
   }
