@@ -178,7 +178,9 @@ TEST(BarridoVentana, TheScreenShowsTheMovingPartsBetweenTicks) {
 
 TEST(BarridoVentana, LimitsEnteredRewindTheScanAndRelabelThePlot) {
   Ventana v;
+  v.graf->Esquema->Punto(0, 200, QColor(255, 0, 0));
   v.FijaLimites("20", "100");
+  EXPECT_EQ(v.graf->Esquema->PixelEn(0, 200), QColor(Qt::white));  // the schematic drawn anew
   EXPECT_EQ(v.estado.DeltaMin, 20.0);
   EXPECT_EQ(v.estado.DeltaRad, ARadianes(20));
   EXPECT_EQ(v.estado.LambdaX, 1.5418);

@@ -29,9 +29,15 @@ TEST(GraficaVentana, AngleLabelsFollowTheRange) {
   EXPECT_EQ(Angulos(*v.graf).mid(2, 2), QStringList({" 14", " 18.5"}));
   v.FijaLimites("100", "125");
   EXPECT_EQ(Angulos(*v.graf)[1], " 102.");
-  // Labels stand centred under their tick marks, below the plot.
-  const auto& primero = v.graf->Superficie->Textos().front();
-  EXPECT_GT(primero.esquina.y(), v.graf->Graf_Espectro->geometry().bottom());
+  // Labels stand centred under their tick marks, below the plot; the
+  // intensity labels end to the left of it.
+  const ui::SuperficieVentana& superficie = *v.graf->Superficie;
+  const QRect plot = v.graf->Graf_Espectro->geometry();
+  const auto& primero = superficie.Textos().front();
+  EXPECT_GT(primero.esquina.y(), plot.bottom());
+  EXPECT_NEAR(primero.esquina.x() + superficie.MideTexto(primero.texto).width() / 2.0, plot.left(), 1);
+  const auto& cien = superficie.Textos()[11];
+  EXPECT_LT(cien.esquina.x() + superficie.MideTexto(cien.texto).width(), plot.left());
   // "Cancelar" changes nothing.
   v.dialogos.accionesModal.push_back([](QDialog& d) {
     prueba::Escribe(d, "Text_DeltaMin", "1");
@@ -67,8 +73,10 @@ TEST(GraficaVentana, EraseLeavesOnlyTheTickMarksAndRedrawBringsTheCurveBack) {
   EXPECT_EQ(v.graf->Graf_Espectro->PixelEn(50, 200), QColor(Qt::black));
   EXPECT_EQ(v.dialogos.vecesOcupado, 1);
   EXPECT_EQ(v.dialogos.punteroOcupado, 0);
+  v.graf->Esquema->Punto(0, 200, QColor(255, 0, 0));
   v.Pulsa("Menu_Borrar");
   EXPECT_EQ(v.graf->Graf_Espectro->Imagen(), vacio);
+  EXPECT_EQ(v.graf->Esquema->PixelEn(0, 200), QColor(Qt::white));  // the schematic drawn anew
   EXPECT_EQ(v.estado.DeltaMedio, 7.854 / 180);
   EXPECT_EQ(v.estado.Espectro[400], 400.0f);
   v.Pulsa("Menu_Dibujar");
@@ -80,6 +88,13 @@ TEST(GraficaVentana, ProblemCrystalMessagesInOrderAndTheLock) {
   Ventana v;
   std::vector<double> aVecAlMensaje;
   v.dialogos.alMensaje = [&](const prueba::MensajeVisto&) { aVecAlMensaje.push_back(v.estado.AVec); };
+  for (const char* item : {"Cristal_1", "Cristal_2", "Cristal_4", "Cristal_5"}) {
+    v.Pulsa(item);
+    EXPECT_EQ(v.dialogos.mensajes.back().texto.toStdString(), ConfirmacionCristalProblema(item[8] - '0'));
+  }
+  v.dialogos.mensajes.clear();
+  aVecAlMensaje.clear();
+  v.estado.AVec = 0;
   v.Pulsa("Cristal_3");
   ASSERT_EQ(v.dialogos.mensajes.size(), 2u);
   EXPECT_EQ(v.dialogos.mensajes[0].titulo, "INFORMACION");

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "apoyo/Entorno.h"
 #include "state/ErrorVarlek.h"
@@ -21,13 +22,21 @@ void Rampa(Estado& e) {
 }
 
 TEST(RegistrosVentana, CopyThenShowDrawsInTheRegistersColourWithoutAsking) {
+  for (const auto& [en, mostrar, color] :
+       {std::tuple{"CopiarEnX", "MostrarX", 12}, std::tuple{"CopiarEnY", "MostrarY", 2},
+        std::tuple{"CopiarEnZ", "MostrarZ", 9}}) {
+    Ventana v;
+    Rampa(v.estado);
+    v.Pulsa(en);
+    v.Pulsa("Menu_Borrar");
+    v.Pulsa(mostrar);
+    EXPECT_TRUE(v.dialogos.modalesVistos.empty()) << mostrar;
+    EXPECT_EQ(v.graf->Graf_Espectro->PixelEn(50, 100), ui::Paleta(color)) << mostrar;
+  }
   Ventana v;
   Rampa(v.estado);
   v.Pulsa("CopiarEnY");
-  v.Pulsa("Menu_Borrar");
   v.Pulsa("MostrarY");
-  EXPECT_TRUE(v.dialogos.modalesVistos.empty());
-  EXPECT_EQ(v.graf->Graf_Espectro->PixelEn(50, 100), ui::Paleta(2));
   EXPECT_EQ(v.graf->Graf_Espectro->ColorFrente(), ui::Paleta(0));
   EXPECT_EQ(v.estado.RegistroYMin, 5.0);
   EXPECT_EQ(v.estado.RegistroYMax, 105.0f);
