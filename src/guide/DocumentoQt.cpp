@@ -81,10 +81,15 @@ QTextBlockFormat FormatoQt(const FormatoParrafo& f, bool saltoPagina) {
   }
   if (f.interlineado > 0) formato.setLineHeight(f.interlineado / kTwipsPixel, QTextBlockFormat::MinimumHeight);
   if (f.interlineado < 0) formato.setLineHeight(-f.interlineado / kTwipsPixel, QTextBlockFormat::FixedHeight);
-  // Tab stops count from the page's margin, Qt's from the paragraph's indent.
+  // Tab stops count from the page's margin, Qt's from where the paragraph's
+  // first line starts.
+  // A hanging indent's first line has a stop at the left indent (where a
+  // bullet's text starts), as word processors set it.
   QList<QTextOption::Tab> tabs;
-  for (const Tabulador& t : f.tabuladores) {
-    const double posicion = (t.posicion - f.sangriaIzquierda) / kTwipsPixel;
+  std::vector<Tabulador> paradas = f.tabuladores;
+  if (f.primeraLinea < 0) paradas.push_back({f.sangriaIzquierda, TipoTab::Izquierda});
+  for (const Tabulador& t : paradas) {
+    const double posicion = (t.posicion - f.sangriaIzquierda - f.primeraLinea) / kTwipsPixel;
     if (posicion <= 0) continue;
     const auto tipo = t.tipo == TipoTab::Derecha   ? QTextOption::RightTab
                       : t.tipo == TipoTab::Centro  ? QTextOption::CenterTab

@@ -48,11 +48,13 @@ TEST_F(DocumentoQt, FormatsAndTablesReachTheDocument) {
   EXPECT_EQ(primero.text(), "abcθ");
   EXPECT_DOUBLE_EQ(primero.blockFormat().leftMargin(), 48);
   EXPECT_DOUBLE_EQ(primero.blockFormat().textIndent(), -24);
-  // Tab stops count from the page margin in the file and from the indent in Qt.
+  // Tab stops count from the page margin in the file and from the first
+  // line's start in Qt; a hanging indent adds a stop at the left indent.
   const auto tabs = primero.blockFormat().tabPositions();
-  ASSERT_EQ(tabs.size(), 2);
-  EXPECT_DOUBLE_EQ(tabs[0].position, 48);
-  EXPECT_DOUBLE_EQ(tabs[1].position, 96);
+  ASSERT_EQ(tabs.size(), 3);
+  EXPECT_DOUBLE_EQ(tabs[0].position, 24);
+  EXPECT_DOUBLE_EQ(tabs[1].position, 72);
+  EXPECT_DOUBLE_EQ(tabs[2].position, 120);
   QStringList familias;
   QList<bool> negritas;
   QList<int> verticales;
