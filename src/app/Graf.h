@@ -135,9 +135,6 @@ class Graf : public QMainWindow {
   void Label4_Click();
   void Label5_Click();
   void Label6_Click();
-  void AbreGuion(const QString& capitulo);
-  // Makes the four guide labels answer clicks.
-  void ConectaGuion();
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -154,6 +151,9 @@ class Graf : public QMainWindow {
   QMenu* Submenu(QMenu* padre, const char* nombre, const QString& titulo);
 
   void CargaProblema(int n);
+  // Guide: the four labels answer clicks; a chapter opens in a fresh window.
+  void ConectaGuion();
+  void AbreGuion(const QString& capitulo);
   // The moving parts of a scan step on the schematic, dotted: the beam axis
   // and the diffracted beam, in `color` (erasing in white).
   void DibujaEje(const QColor& color);
