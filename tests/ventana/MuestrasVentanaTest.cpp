@@ -82,13 +82,9 @@ TEST(MuestrasVentana, ASampleBecomesTheSpectrumWithItsCurveAndRing) {
 TEST(MuestrasVentana, AFailedLoadChangesNothing) {
   const fs::path carpeta = fs::temp_directory_path() / ("varlek-fallo-" + std::to_string(::getpid()));
   fs::create_directories(carpeta);
-  std::string texto(kBytesMuestra, '\0'), nan(kBytesMuestra, '\0');
-  texto[4] = 8;                                       // a text where the start angle stands
-  nan.replace(12 + 4 * 9, 4, "\x00\x00\xc0\x7f", 4);  // a NaN
+  std::string nan(kBytesMuestra, '\0');
+  nan.replace(12 + 4 * 9, 4, "\x00\x00\xc0\x7f", 4);  // a NaN after points already read
   const std::tuple<const char*, std::string, int> casos[] = {{"no.bin", "", codigo::FicheroNoExiste},
-                                                             {"no/m.bin", "", codigo::CaminoNoEncontrado},
-                                                             {"corta.bin", nan.substr(0, 1000), codigo::FinDeFichero},
-                                                             {"texto.bin", texto, codigo::NoCoincidenTipos},
                                                              {"nan.bin", nan, codigo::Desbordamiento}};
   for (const auto& [fichero, bytes, codigo] : casos) {
     if (!bytes.empty()) std::ofstream(carpeta / fichero, std::ios::binary) << bytes;
@@ -99,7 +95,6 @@ TEST(MuestrasVentana, AFailedLoadChangesNothing) {
     const QImage plot = v.graf->Graf_Espectro->Imagen(), esquema = v.graf->Esquema->Imagen();
     v.graf->CargaMuestra((carpeta / fichero).string());
     ASSERT_EQ(v.dialogos.mensajes.size(), 1u) << fichero;
-    EXPECT_EQ(v.dialogos.mensajes[0].titulo, "MENSAJE DE ERROR");
     EXPECT_EQ(v.dialogos.mensajes[0].texto.toStdString(), TextoError(codigo));
     EXPECT_TRUE(v.estado == antes && v.graf->Graf_Espectro->Imagen() == plot && v.graf->Esquema->Imagen() == esquema)
         << fichero;
