@@ -12,12 +12,13 @@ constexpr std::uint32_t kClaveColocable = 0x9AC6CDD7;
 constexpr std::size_t kObjetosMaximos = 1024;
 constexpr std::size_t kDibujosMaximos = 200000;
 
+// The records that change what is drawn. The map mode and the background
+// mode change nothing a formula shows, and are skipped like any other.
 namespace registro {
-constexpr std::uint16_t Fin = 0x0000, ModoMapa = 0x0103, ModoFondo = 0x0102, OrigenVentana = 0x020B,
-                        ExtensionVentana = 0x020C, CreaFuente = 0x02FB, CreaLapiz = 0x02FA, CreaBrocha = 0x02FC,
-                        SeleccionaObjeto = 0x012D, BorraObjeto = 0x01F0, AlineaTexto = 0x012E, ColorTexto = 0x0209,
-                        Texto = 0x0521, TextoExtendido = 0x0A32, MueveA = 0x0214, LineaA = 0x0213, Polilinea = 0x0325,
-                        Poligono = 0x0324, Rectangulo = 0x041B;
+constexpr std::uint16_t Fin = 0x0000, OrigenVentana = 0x020B, ExtensionVentana = 0x020C, CreaFuente = 0x02FB,
+                        CreaLapiz = 0x02FA, CreaBrocha = 0x02FC, SeleccionaObjeto = 0x012D, BorraObjeto = 0x01F0,
+                        AlineaTexto = 0x012E, ColorTexto = 0x0209, Texto = 0x0521, TextoExtendido = 0x0A32,
+                        MueveA = 0x0214, LineaA = 0x0213, Polilinea = 0x0325, Poligono = 0x0324, Rectangulo = 0x041B;
 }
 
 // Little-endian reads that give 0 past the end.
