@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include "app/Graf.h"
+#include "state/Estado.h"
 #include "ui/Dialogos.h"
 
 namespace varlek {
@@ -25,5 +27,14 @@ inline QApplication& Aplicacion() {
   static QApplication aplicacion(argc, argv);
   return aplicacion;
 }
+
+// A started main window over its own state, as the program opens it.
+struct VentanaDeBanco {
+  VentanaDeBanco() { graf.Form_Load(); }
+  QApplication& aplicacion = Aplicacion();
+  Estado e;
+  DialogosMudos dialogos;
+  Graf graf{e, dialogos};
+};
 
 }  // namespace varlek

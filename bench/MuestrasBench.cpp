@@ -44,12 +44,8 @@ void BM_LeeFicheroMuestra(benchmark::State& estado) {
 BENCHMARK(BM_LeeFicheroMuestra)->Unit(benchmark::kMicrosecond);
 
 void BM_CargaMuestraConDibujo(benchmark::State& estado) {
-  Aplicacion();
-  Estado e;
-  DialogosMudos dialogos;
-  Graf graf(e, dialogos);
-  graf.Form_Load();
-  for (auto _ : estado) graf.Muestra1_Click();
+  VentanaDeBanco v;
+  for (auto _ : estado) v.graf.Muestra1_Click();
 }
 BENCHMARK(BM_CargaMuestraConDibujo)->Unit(benchmark::kMillisecond);
 

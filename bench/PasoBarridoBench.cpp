@@ -24,11 +24,9 @@ void CuatroAtomos(Estado& e) {
 }
 
 void BM_PasoDeBarridoConDibujo(benchmark::State& estado) {
-  Aplicacion();
-  Estado e;
-  DialogosMudos dialogos;
-  Graf graf(e, dialogos);
-  graf.Form_Load();
+  VentanaDeBanco v;
+  Estado& e = v.e;
+  Graf& graf = v.graf;
   CuatroAtomos(e);
   graf.Barrido_Lanzar_Click();
   for (auto _ : estado) {
@@ -42,12 +40,10 @@ BENCHMARK(BM_PasoDeBarridoConDibujo)->Unit(benchmark::kMicrosecond);
 // The wall time of a whole default scan driven by the timer: 401 ticks of
 // 25 ms, 10.025 s at best.
 void BM_BarridoCompletoConReloj(benchmark::State& estado) {
-  Aplicacion();
   for (auto _ : estado) {
-    Estado e;
-    DialogosMudos dialogos;
-    Graf graf(e, dialogos);
-    graf.Form_Load();
+    VentanaDeBanco v;
+    Estado& e = v.e;
+    Graf& graf = v.graf;
     graf.show();
     CuatroAtomos(e);
     QEventLoop bucle;
