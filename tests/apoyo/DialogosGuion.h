@@ -4,10 +4,13 @@
 // can run a whole command without a person.
 
 #include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QString>
 #include <deque>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "ui/Dialogos.h"
@@ -26,11 +29,21 @@ struct FicheroPedido {
 
 class DialogosGuion : public ui::Dialogos {
  public:
-  void Mensaje(QWidget* dueno, const QString& titulo, const QString& texto) override;
-  std::optional<QString> PideFicheroAbrir(QWidget* dueno, const ui::OpcionesFichero& opciones) override;
-  std::optional<QString> PideFicheroSalvar(QWidget* dueno, const ui::OpcionesFichero& opciones) override;
+  void Mensaje(QWidget*, const QString& titulo, const QString& texto) override {
+    mensajes.push_back({titulo, texto});
+    if (alMensaje) alMensaje(mensajes.back());
+  }
+  std::optional<QString> PideFicheroAbrir(QWidget*, const ui::OpcionesFichero& opciones) override {
+    return Responde(false, opciones);
+  }
+  std::optional<QString> PideFicheroSalvar(QWidget*, const ui::OpcionesFichero& opciones) override {
+    return Responde(true, opciones);
+  }
   void MuestraModal(QDialog& ventana) override;
-  void PunteroOcupado(QWidget* ventana, bool ocupado) override;
+  void PunteroOcupado(QWidget*, bool ocupado) override {
+    punteroOcupado += ocupado ? 1 : -1;
+    vecesOcupado += ocupado;
+  }
 
   // What was shown.
   std::vector<MensajeVisto> mensajes;
@@ -45,11 +58,24 @@ class DialogosGuion : public ui::Dialogos {
   std::deque<std::function<void(QDialog&)>> accionesModal;
   // Runs when each message is shown (to look at the state at that moment).
   std::function<void(const MensajeVisto&)> alMensaje;
+
+ private:
+  std::optional<QString> Responde(bool salvar, const ui::OpcionesFichero& opciones);
 };
 
+// A control of a window by its name; a missing one fails the test.
+template <typename Control>
+Control& Hijo(QWidget& ventana, const char* nombre) {
+  auto* control = ventana.findChild<Control*>(nombre);
+  if (control == nullptr) throw std::runtime_error(std::string("no hay ") + nombre);
+  return *control;
+}
+
 // Helpers for scripted actions: the text of a line edit, a button's click.
-void Escribe(QDialog& ventana, const char* nombre, const QString& texto);
-QString Lee(QDialog& ventana, const char* nombre);
-void Pulsa(QDialog& ventana, const char* nombre);
+inline void Escribe(QWidget& ventana, const char* nombre, const QString& texto) {
+  Hijo<QLineEdit>(ventana, nombre).setText(texto);
+}
+inline QString Lee(QWidget& ventana, const char* nombre) { return Hijo<QLineEdit>(ventana, nombre).text(); }
+inline void Pulsa(QWidget& ventana, const char* nombre) { Hijo<QPushButton>(ventana, nombre).click(); }
 
 }  // namespace varlek::prueba

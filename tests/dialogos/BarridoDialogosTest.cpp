@@ -16,10 +16,8 @@ using BarridoDialogosTest = PruebaDialogo;
 TEST_F(BarridoDialogosTest, LeavingWithoutAUsableValueChangesNothing) {
   Lambda lambda(estado, &principal);
   Limites limites(estado, dialogos, &principal);
-  const std::tuple<QDialog*, const char*, const char*, bool> casos[] = {
-      {&lambda, "Text1", "Command2", false},
-      {&limites, "Text_DeltaMax", "Command1", true},
-  };
+  const std::tuple<QDialog*, const char*, const char*, bool> casos[] = {{&lambda, "Text1", "Command2", false},
+                                                                        {&limites, "Text_DeltaMax", "Command1", true}};
   for (const auto& [dialogo, campo, boton, sigueAbierto] : casos) {
     dialogo->show();
     Escribe(*dialogo, campo, "1E39");
@@ -34,9 +32,7 @@ TEST_F(BarridoDialogosTest, LeavingWithoutAUsableValueChangesNothing) {
 
 TEST_F(BarridoDialogosTest, TabGoesFromTheStartAngleToTheEndAngle) {
   Limites dialogo(estado, dialogos, &principal);
-  auto* minimo = dialogo.findChild<QLineEdit*>("Text_DeltaMin");
-  ASSERT_NE(minimo, nullptr);
-  EXPECT_EQ(minimo->nextInFocusChain()->objectName(), "Text_DeltaMax");
+  EXPECT_EQ(Hijo<QLineEdit>(dialogo, "Text_DeltaMin").nextInFocusChain()->objectName(), "Text_DeltaMax");
 }
 
 }  // namespace

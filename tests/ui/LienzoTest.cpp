@@ -16,45 +16,41 @@ struct LienzoTest : prueba::ConAplicacion, ::testing::Test {
     lienzo.FijaColorFondo(Qt::white);
     lienzo.Escala(0, 500, 100, -500);  // as the plot: y grows upwards
   }
-  ui::Lienzo lienzo;
-};
-
-TEST_F(LienzoTest, UserCoordinatesMapWithYGrowingUpwards) {
-  EXPECT_EQ(lienzo.Imagen().size(), QSize(100, 50));
-  EXPECT_EQ(lienzo.APixel(0, 500), QPoint(0, 0));
-  EXPECT_EQ(lienzo.APixel(0, 0), QPoint(0, 49));
-  EXPECT_EQ(lienzo.APixel(100, 0), QPoint(99, 49));
-  EXPECT_EQ(lienzo.APixel(50, 250), QPoint(50, 25));  // 49.5 and 24.5 round up
-  lienzo.Punto(100, 500, QColor(255, 0, 0));
-  EXPECT_EQ(lienzo.Imagen().pixelColor(99, 0), QColor(255, 0, 0));
-}
-
-TEST_F(LienzoTest, PointOfPenWidthTwoCoversTwoByTwoPixels) {
-  lienzo.FijaAnchoPluma(2);
-  lienzo.Punto(50, 250);
-  int negros = 0;
-  for (int x = 45; x < 55; ++x)
-    for (int y = 20; y < 30; ++y) negros += lienzo.Imagen().pixelColor(x, y) == QColor(Qt::black);
-  EXPECT_EQ(negros, 4);
-  lienzo.FijaAnchoPluma(1);
-  lienzo.Punto(10, 100);
-  EXPECT_EQ(lienzo.PixelEn(10, 100), QColor(Qt::black));
-}
-
-TEST_F(LienzoTest, DottedLineLeavesGapsSolidDoesNot) {
-  auto pintados = [&](int fila) {
+  // Pixels of a row that are not white.
+  int Pintados(int fila) const {
     int n = 0;
     for (int x = 0; x < 100; ++x) n += lienzo.Imagen().pixelColor(x, fila) != QColor(Qt::white);
     return n;
-  };
+  }
+  ui::Lienzo lienzo;
+};
+
+TEST_F(LienzoTest, UserCoordinatesMapWithYGrowingUpwardsBothWays) {
+  EXPECT_EQ(lienzo.Imagen().size(), QSize(100, 50));
+  EXPECT_EQ(lienzo.APixel(0, 0), QPoint(0, 49));
+  EXPECT_EQ(lienzo.APixel(50, 250), QPoint(50, 25));  // 49.5 and 24.5 round up
+  lienzo.Punto(100, 500, QColor(255, 0, 0));
+  EXPECT_EQ(lienzo.Imagen().pixelColor(99, 0), QColor(255, 0, 0));
+  float vistoX = -1, vistoY = -1;
+  lienzo.AlPulsar = [&](int, float x, float y) { vistoX = x, vistoY = y; };
+  QMouseEvent pulsacion(QEvent::MouseButtonPress, QPointF(1 + 99, 1 + 0), QPointF(100, 1), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&lienzo, &pulsacion);
+  EXPECT_FLOAT_EQ(vistoX, 100);
+  EXPECT_FLOAT_EQ(vistoY, 500);
+}
+
+TEST_F(LienzoTest, PenWidthAndStyle) {
+  lienzo.FijaAnchoPluma(2);
+  lienzo.Punto(50, 250);
+  EXPECT_EQ(Pintados(24) + Pintados(25) + Pintados(26), 4);  // two by two pixels
+  lienzo.FijaAnchoPluma(1);
   lienzo.Linea(0, 400, 100, 400);
-  const int fila1 = lienzo.APixel(0, 400).y();
-  EXPECT_EQ(pintados(fila1), 100);
+  EXPECT_EQ(Pintados(lienzo.APixel(0, 400).y()), 100);
   lienzo.FijaEstilo(ui::Lienzo::Estilo::Punteado);
   lienzo.Linea(0, 100, 100, 100, QColor(255, 0, 0));
-  const int fila2 = lienzo.APixel(0, 100).y();
-  EXPECT_GT(pintados(fila2), 30);
-  EXPECT_LT(pintados(fila2), 70);
+  EXPECT_GT(Pintados(lienzo.APixel(0, 100).y()), 30);
+  EXPECT_LT(Pintados(lienzo.APixel(0, 100).y()), 70);
 }
 
 TEST_F(LienzoTest, OnlyAnExplicitClearErases) {
@@ -77,24 +73,9 @@ TEST_F(LienzoTest, FilledCircleAndArc) {
   lienzo.Borra();
   lienzo.Arco(0, 0, 20, 0, 3.1416);  // upper half only
   int arriba = 0, abajo = 0;
-  for (int y = 0; y < 50; ++y)
-    for (int x = 0; x < 100; ++x)
-      if (lienzo.Imagen().pixelColor(x, y) == QColor(Qt::black)) (y < 24 ? arriba : abajo)++;
+  for (int y = 0; y < 50; ++y) (y < 24 ? arriba : abajo) += Pintados(y);
   EXPECT_GT(arriba, 30);
   EXPECT_LT(abajo, 5);
-}
-
-TEST_F(LienzoTest, MouseDownReportsUserCoordinates) {
-  float vistoX = -1, vistoY = -1;
-  lienzo.AlPulsar = [&](int, float x, float y) {
-    vistoX = x;
-    vistoY = y;
-  };
-  QMouseEvent pulsacion(QEvent::MouseButtonPress, QPointF(1 + 99, 1 + 0), QPointF(100, 1), Qt::LeftButton,
-                        Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(&lienzo, &pulsacion);
-  EXPECT_FLOAT_EQ(vistoX, 100);
-  EXPECT_FLOAT_EQ(vistoY, 500);
 }
 
 TEST(Dialogos, FilterListInQtsForm) {
