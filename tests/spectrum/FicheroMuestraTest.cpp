@@ -36,12 +36,11 @@ std::string Muestra(std::string r1 = R(2, 0, 7), std::string r2 = R(2, 0, 5), st
 }
 
 TEST(FicheroMuestra, ReadsEveryKindOfRecordAndRefusesWhatDoesNotFit) {
-  const struct {
-    std::string registro;
-    Valor cabecera;
-  } tipos[] = {{R(0, 0, 9, 9), std::monostate{}}, {R(1, 0, 9, 9), Nulo{}}, {R(2, 0, 0x2e, 0xfb), std::int16_t{-1234}},
-               {R(11, 0, 0xff, 0xff), true},      {R(11, 0), false},       {R(17, 0, 200, 9), std::uint8_t{200}}};
-  for (const auto& t : tipos) EXPECT_EQ(LeeMuestra(Muestra(t.registro)).cabecera, t.cabecera) << int(t.registro[0]);
+  const std::pair<std::string, Valor> tipos[] = {
+      {R(0, 0, 9, 9), std::monostate{}}, {R(1, 0, 9, 9), Nulo{}}, {R(2, 0, 0x2e, 0xfb), std::int16_t{-1234}},
+      {R(11, 0, 0xff, 0xff), true},      {R(11, 0), false},       {R(17, 0, 200, 9), std::uint8_t{200}}};
+  for (const auto& [registro, cabecera] : tipos)
+    EXPECT_EQ(LeeMuestra(Muestra(registro)).cabecera, cabecera) << +registro[0];
   EXPECT_EQ(LeeMuestra(Muestra(R(0, 0), R(17, 0, 12))).inicio, 12);
   EXPECT_EQ(LeeMuestra(Muestra(R(0, 0), R(11, 0, 0xff, 0xff))).inicio, -1);
   const DatosMuestra d = LeeMuestra(Muestra() + "resto");
@@ -51,15 +50,13 @@ TEST(FicheroMuestra, ReadsEveryKindOfRecordAndRefusesWhatDoesNotFit) {
 
   std::string nan = Muestra();
   nan.replace(12 + 4 * 400, 4, R(0, 0, 0xc0, 0x7f));
-  const struct {
-    std::string bytes;
-    int codigo;
-  } malos[] = {{Muestra().substr(0, 1615), codigo::FinDeFichero},
-               {Muestra(R(8, 0, 3)), codigo::NoCoincidenTipos},        // a text
-               {Muestra(R(2, 0), R(1, 0)), codigo::NoCoincidenTipos},  // a null start angle
-               {Muestra(R(2, 0), R(2, 0, 5), R(2, 1)), codigo::NoCoincidenTipos},
-               {nan, codigo::Desbordamiento}};
-  for (const auto& m : malos) EXPECT_EQ(CodigoDe([&] { LeeMuestra(m.bytes); }), m.codigo) << m.bytes.size();
+  const std::pair<std::string, int> malos[] = {
+      {Muestra().substr(0, 1615), codigo::FinDeFichero},
+      {Muestra(R(8, 0, 3)), codigo::NoCoincidenTipos},        // a text
+      {Muestra(R(2, 0), R(1, 0)), codigo::NoCoincidenTipos},  // a null start angle
+      {Muestra(R(2, 0), R(2, 0, 5), R(2, 1)), codigo::NoCoincidenTipos},
+      {nan, codigo::Desbordamiento}};
+  for (const auto& [bytes, esperado] : malos) EXPECT_EQ(CodigoDe([&] { LeeMuestra(bytes); }), esperado) << bytes.size();
 }
 
 // A missing file, and a pipe nobody writes to, which ends the read at once

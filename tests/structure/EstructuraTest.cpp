@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "apoyo/CodigoError.h"
 #include "state/Angulos.h"
@@ -138,18 +139,15 @@ TEST(EntradaVisor, IndicesFromTextClickPairsAndTheFamilysMeaning) {
     contador = siguiente;
   }
   // 2θ = 2·arcsin(λ/2d): 31.63° for d = 2.828422 Å.
-  const struct {
-    double lambda;
-    int h, k;
-    const char* texto;
-  } familias[] = {{1.5418, 1, 1, "Espaciado d = 2.828422 Å; primer orden a 2θ = 31.63°"},
-                  {10, 0, 1, "Espaciado d = 4 Å; no difracta: λ/2d > 1 con λ = 10 Å"},
-                  {1.5418, 0, 0, "Esta familia de planos no tiene espaciado definido"}};
-  for (const auto& f : familias) {
-    Estado e = Cristal(4, 4, 90, f.h, f.k);
-    e.LambdaX = f.lambda;
+  const std::tuple<double, int, int, const char*> familias[] = {
+      {1.5418, 1, 1, "Espaciado d = 2.828422 Å; primer orden a 2θ = 31.63°"},
+      {10, 0, 1, "Espaciado d = 4 Å; no difracta: λ/2d > 1 con λ = 10 Å"},
+      {1.5418, 0, 0, "Esta familia de planos no tiene espaciado definido"}};
+  for (const auto& [lambda, h, k, texto] : familias) {
+    Estado e = Cristal(4, 4, 90, h, k);
+    e.LambdaX = lambda;
     const Estado antes = e;
-    EXPECT_EQ(ExplicaFamilia(e), f.texto);
+    EXPECT_EQ(ExplicaFamilia(e), texto);
     EXPECT_EQ(e, antes);
   }
 }
