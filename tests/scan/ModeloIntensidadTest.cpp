@@ -7,23 +7,22 @@
 #include "apoyo/CodigoError.h"
 #include "apoyo/CristalDePrueba.h"
 #include "scan/ModeloIntensidad.h"
+#include "state/Angulos.h"
 
 namespace varlek {
 namespace {
-
-double Radianes(double grados) { return grados * 6.2832 / 360; }
 
 // One atom of factor 1 at (0, 0) in a cell of a = 4, b = 5, from the reset state.
 Estado Celda(double thetaGrados, double giroGrados = 0) {
   Estado e;
   AsignaValoresIniciales(e);
   prueba::CristalDePrueba(e, thetaGrados);
-  e.GiroCristal = Radianes(giroGrados);
+  e.GiroCristal = ARadianes(giroGrados);
   return e;
 }
 
 float IntensidadA(Estado e, double grados) {
-  e.DeltaRad = Radianes(grados);
+  e.DeltaRad = ARadianes(grados);
   e.DeltaMedio = e.DeltaRad / 2;
   return CalculaIntensidad(e);
 }
@@ -45,7 +44,7 @@ TEST(ModeloIntensidad, InPhaseAtZeroNothingAtNinetyAndPathsHeldAsFloats) {
   // rounded to floats.
   Estado e = Celda(73);
   e.AVec = 4.37, e.BVec = 5.13, e.LambdaX = 6.2832 * std::ldexp(1.0, -14) / (2 * std::acos(-1.0));
-  EXPECT_NEAR(IntensidadA(e, 47.5), 441 * std::pow(std::cos(Radianes(47.5)), 2), 1e-3);
+  EXPECT_NEAR(IntensidadA(e, 47.5), 441 * std::pow(std::cos(ARadianes(47.5)), 2), 1e-3);
 }
 
 TEST(ModeloIntensidad, BraggPeaksMoveWithTheCellAndTheRotation) {
@@ -89,7 +88,7 @@ TEST(ModeloIntensidad, ValuesTheModelCannotUseAreErrorsThatStoreNothing) {
       {[](Estado& e) { e.NumAtomos = 5; }, codigo::FueraDeIntervalo}};
   for (const auto& [cambia, esperado] : casos) {
     Estado e = Celda(90);
-    e.DeltaRad = Radianes(20), e.Intensidad = 123;
+    e.DeltaRad = ARadianes(20), e.Intensidad = 123;
     cambia(e);
     EXPECT_EQ(prueba::CodigoDe([&] { EvaluaIntensidad(e); }), esperado);
     EXPECT_EQ(e.Intensidad, 123);

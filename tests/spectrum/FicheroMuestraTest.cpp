@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstring>
+#include <bit>
 #include <filesystem>
 #include <fstream>
 
@@ -27,9 +27,7 @@ std::string R(unsigned char a, unsigned char b, unsigned char c = 0, unsigned ch
 std::string Muestra(std::string r1 = R(2, 0, 7), std::string r2 = R(2, 0, 5), std::string r3 = R(2, 0, 105)) {
   std::string s = r1 + r2 + r3;
   for (int i = 0; i <= 400; ++i) {
-    const float v = i / 4.0f - 50;
-    std::uint32_t bits;
-    std::memcpy(&bits, &v, 4);
+    const auto bits = std::bit_cast<std::uint32_t>(i / 4.0f - 50);
     s += R(bits & 0xff, (bits >> 8) & 0xff, (bits >> 16) & 0xff, bits >> 24);
   }
   return s;
