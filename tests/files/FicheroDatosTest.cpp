@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -104,13 +104,9 @@ TEST(AplicaDatos, TheFilesRangeBecomesTheScanRange) {
   EXPECT_EQ(e.EspectroMin, 20);
   EXPECT_EQ(e.EspectroMax, 60.0f);
   EXPECT_EQ(e.DeltaMin, 20);
-  EXPECT_EQ(e.PasoDelta, 0.1);
 }
 
-std::string Contenido(const fs::path& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
+std::string Contenido(const fs::path& ruta) { return (std::ostringstream() << std::ifstream(ruta).rdbuf()).str(); }
 
 void Escribe(const fs::path& ruta, const std::string& texto) { std::ofstream(ruta, std::ios::binary) << texto; }
 
