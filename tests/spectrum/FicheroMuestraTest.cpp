@@ -57,28 +57,25 @@ TEST(FicheroMuestra, ReadsEveryKindOfRecordAndRefusesWhatDoesNotFit) {
   for (const auto& [bytes, esperado] : malos) EXPECT_EQ(CodigoDe([&] { LeeMuestra(bytes); }), esperado) << bytes.size();
 }
 
+TEST(FicheroMuestra, RingGreyLevels) {
+  const std::pair<float, int> grises[] = {{1e30f, 0}, {190, 128}, {-3, 255}, {379.9f, 1}};
+  for (auto [v, g] : grises) EXPECT_EQ(GrisAnillo(v), g) << v;
+}
+
 // A missing file, and a pipe nobody writes to, which ends the read at once
-// instead of waiting.
-TEST(FicheroMuestra, AMissingFileAndAPipe) {
-  const fs::path carpeta = fs::temp_directory_path() / ("varlek-lee-muestra-" + std::to_string(::getpid()));
-  fs::create_directories(carpeta);
+// instead of waiting. A sample beside the program comes before the shipped
+// one, but a folder is no sample.
+TEST(FicheroMuestra, AMissingFileAPipeAndWhereTheSamplesAre) {
+  const fs::path carpeta = fs::temp_directory_path() / ("varlek-muestra-" + std::to_string(::getpid()));
+  fs::create_directories(carpeta / "muestra3.bin");
   auto codigo = [&](const char* nombre) { return CodigoDe([&] { LeeFicheroMuestra((carpeta / nombre).string()); }); };
   EXPECT_EQ(codigo("no.bin"), codigo::FicheroNoExiste);
   ASSERT_EQ(::mkfifo((carpeta / "tubo").c_str(), 0666), 0);
   EXPECT_EQ(codigo("tubo"), codigo::FinDeFichero);
+  EXPECT_EQ(RutaMuestra("muestra3.bin", carpeta, "/datos"), "/datos/muestra3.bin");
+  std::ofstream(carpeta / "muestra2.bin") << "x";
+  EXPECT_EQ(RutaMuestra("muestra2.bin", carpeta, "/datos"), (carpeta / "muestra2.bin").string());
   fs::remove_all(carpeta);
-}
-
-TEST(FicheroMuestra, RingGreyLevelsAndWhereTheSamplesAre) {
-  const std::pair<float, int> grises[] = {{1e30f, 0}, {190, 128}, {-3, 255}, {379.9f, 1}};
-  for (auto [v, g] : grises) EXPECT_EQ(GrisAnillo(v), g) << v;
-
-  const fs::path propia = fs::temp_directory_path() / ("varlek-propia-" + std::to_string(::getpid()));
-  fs::create_directories(propia / "muestra3.bin");  // a folder is no sample
-  EXPECT_EQ(RutaMuestra("muestra3.bin", propia, "/datos"), "/datos/muestra3.bin");
-  std::ofstream(propia / "muestra2.bin") << "x";
-  EXPECT_EQ(RutaMuestra("muestra2.bin", propia, "/datos"), (propia / "muestra2.bin").string());
-  fs::remove_all(propia);
 }
 
 }  // namespace

@@ -70,11 +70,7 @@ std::map<int, Linea> SumaCinematica(double a, const std::vector<Atomo>& base) {
   return lineas;
 }
 
-std::string Lee(const fs::path& ruta) {
-  std::ostringstream s;
-  s << std::ifstream(ruta, std::ios::binary).rdbuf();
-  return s.str();
-}
+std::string Lee(const fs::path& ruta) { return (std::ostringstream() << std::ifstream(ruta).rdbuf()).str(); }
 std::string Cif(const char* nombre) { return Lee(fs::path(VARLEK_DATOS) / nombre); }
 
 // Area and centre of a peak over a straight baseline through the points 1°
