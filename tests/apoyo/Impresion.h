@@ -4,6 +4,7 @@
 // says which value differs.
 
 #include <ostream>
+#include <string_view>
 #include <type_traits>
 #include <variant>
 
@@ -25,83 +26,52 @@ void PrintTo(const Tabla<T, Desde, Hasta>& tabla, std::ostream* os) {
   *os << '}';
 }
 
-inline void PrintTo(const Valor& v, std::ostream* os) {
-  std::visit(
-      [os](const auto& x) {
-        using T = std::decay_t<decltype(x)>;
-        if constexpr (std::is_same_v<T, std::monostate>)
-          *os << "(vacío)";
-        else if constexpr (std::is_same_v<T, Nulo>)
-          *os << "(nulo)";
-        else if constexpr (std::is_same_v<T, std::string>)
-          *os << '"' << x << '"';
-        else
-          *os << +x;
-      },
-      v);
+namespace impresion {
+
+inline void Imprime(const auto& x, std::ostream* os) {
+  using T = std::decay_t<decltype(x)>;
+  if constexpr (std::is_same_v<T, std::monostate>)
+    *os << "(vacío)";
+  else if constexpr (std::is_same_v<T, Nulo>)
+    *os << "(nulo)";
+  else if constexpr (std::is_same_v<T, std::string>)
+    *os << '"' << x << '"';
+  else if constexpr (std::is_arithmetic_v<T>)
+    *os << +x;
+  else
+    PrintTo(x, os);
 }
 
-inline void PrintTo(const Estado& e, std::ostream* os) {
-  auto tabla = [os](const char* nombre, const auto& t) {
-    *os << "\n  " << nombre << ' ';
-    PrintTo(t, os);
+// One line per value: the name is its expression in `nombres` (the
+// comma-separated list "e.AVec, e.BVec, ...") without the "e.".
+template <typename... T>
+void Campos(std::ostream* os, std::string_view nombres, const T&... valores) {
+  auto campo = [&](const auto& valor) {
+    const auto coma = nombres.find(',');
+    std::string_view nombre = nombres.substr(0, coma);
+    nombres.remove_prefix(coma == nombres.npos ? nombres.size() : coma + 1);
+    *os << "\n  " << nombre.substr(nombre.find('.') + 1) << ' ';
+    Imprime(valor, os);
   };
-  auto valor = [os](const char* nombre, const Valor& v) {
-    *os << "\n  " << nombre << ' ';
-    PrintTo(v, os);
-  };
-#define VARLEK_CAMPO(c) *os << "\n  " #c " " << +e.c
-  VARLEK_CAMPO(AVec);
-  VARLEK_CAMPO(BVec);
-  VARLEK_CAMPO(Theta);
-  VARLEK_CAMPO(NumAtomos);
-  tabla("AtomoX", e.AtomoX);
-  tabla("AtomoY", e.AtomoY);
-  tabla("AtomoF", e.AtomoF);
-  VARLEK_CAMPO(Problema);
-  VARLEK_CAMPO(LambdaX);
-  VARLEK_CAMPO(DeltaMin);
-  VARLEK_CAMPO(DeltaMax);
-  VARLEK_CAMPO(PasoDelta);
-  VARLEK_CAMPO(DeltaRad);
-  VARLEK_CAMPO(DeltaMedio);
-  VARLEK_CAMPO(Distancia);
-  VARLEK_CAMPO(Intensidad);
-  tabla("Espectro", e.Espectro);
-  valor("EspectroCabecera", e.EspectroCabecera);
-  VARLEK_CAMPO(EspectroMin);
-  VARLEK_CAMPO(EspectroMax);
-  tabla("RegistroX", e.RegistroX);
-  tabla("RegistroY", e.RegistroY);
-  tabla("RegistroZ", e.RegistroZ);
-  VARLEK_CAMPO(RegistroXMin);
-  VARLEK_CAMPO(RegistroYMin);
-  VARLEK_CAMPO(RegistroZMin);
-  VARLEK_CAMPO(RegistroXMax);
-  VARLEK_CAMPO(RegistroYMax);
-  VARLEK_CAMPO(RegistroZMax);
-  valor("RegistroXCabecera", e.RegistroXCabecera);
-  valor("RegistroYCabecera", e.RegistroYCabecera);
-  valor("RegistroZCabecera", e.RegistroZCabecera);
-  VARLEK_CAMPO(FactorEscala);
-  VARLEK_CAMPO(IndiceH);
-  VARLEK_CAMPO(IndiceK);
-  VARLEK_CAMPO(GiroCristal);
-  VARLEK_CAMPO(ContadorClic);
-  VARLEK_CAMPO(LineaX1);
-  VARLEK_CAMPO(LineaY1);
-  VARLEK_CAMPO(LineaX2);
-  VARLEK_CAMPO(LineaY2);
-  VARLEK_CAMPO(RecAX);
-  VARLEK_CAMPO(RecAY);
-  VARLEK_CAMPO(RecBX);
-  VARLEK_CAMPO(RecBY);
-  VARLEK_CAMPO(ModuloG);
-  VARLEK_CAMPO(Espaciado);
-  *os << "\n  DirectorioInicial \"" << e.DirectorioInicial << '"';
-  *os << "\n  NombreFichero \"" << e.NombreFichero << '"';
-  VARLEK_CAMPO(RespuestaAviso);
-#undef VARLEK_CAMPO
+  (campo(valores), ...);
 }
+
+}  // namespace impresion
+
+inline void PrintTo(const Valor& v, std::ostream* os) {
+  std::visit([os](const auto& x) { impresion::Imprime(x, os); }, v);
+}
+
+#define VARLEK_CAMPOS(...) impresion::Campos(os, #__VA_ARGS__, __VA_ARGS__)
+inline void PrintTo(const Estado& e, std::ostream* os) {
+  VARLEK_CAMPOS(e.AVec, e.BVec, e.Theta, e.NumAtomos, e.AtomoX, e.AtomoY, e.AtomoF, e.Problema, e.LambdaX, e.DeltaMin,
+                e.DeltaMax, e.PasoDelta, e.DeltaRad, e.DeltaMedio, e.Distancia, e.Intensidad, e.Espectro,
+                e.EspectroCabecera, e.EspectroMin, e.EspectroMax, e.RegistroX, e.RegistroY, e.RegistroZ, e.RegistroXMin,
+                e.RegistroYMin, e.RegistroZMin, e.RegistroXMax, e.RegistroYMax, e.RegistroZMax, e.RegistroXCabecera,
+                e.RegistroYCabecera, e.RegistroZCabecera, e.FactorEscala, e.IndiceH, e.IndiceK, e.GiroCristal,
+                e.ContadorClic, e.LineaX1, e.LineaY1, e.LineaX2, e.LineaY2, e.RecAX, e.RecAY, e.RecBX, e.RecBY,
+                e.ModuloG, e.Espaciado, e.DirectorioInicial, e.NombreFichero, e.RespuestaAviso);
+}
+#undef VARLEK_CAMPOS
 
 }  // namespace varlek

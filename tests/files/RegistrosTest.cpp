@@ -29,9 +29,6 @@ TEST(Registros, CopyInKeepsTheScreenInThatRegisterOnly) {
     EXPECT_EQ(d.minimo, 5);
     EXPECT_EQ(d.puntos, e.Espectro);
   }
-  Estado e;
-  EXPECT_NE(RegistroDe(e, 'X').color, RegistroDe(e, 'Y').color);
-  EXPECT_NE(RegistroDe(e, 'Y').color, RegistroDe(e, 'Z').color);
 }
 
 // A register of another range replaces the screen's range and points; the

