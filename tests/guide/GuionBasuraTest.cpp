@@ -1,14 +1,12 @@
-// Broken chapters and metafiles give what could be read, with nothing
-// invented. Random garbage for both readers is the fuzzer's job
-// (fuzz/GuionFuzz.cpp).
+// Broken chapters give what could be read, with nothing invented. Random
+// garbage for the chapter and metafile readers is the fuzzer's job
+// (fuzz/GuionFuzz.cpp); broken metafiles are in MetarchivoTest.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "guide/LectorRtf.h"
-#include "guide/Metarchivo.h"
-#include "guide/Wmf.h"
 
 namespace varlek::guia {
 namespace {
@@ -22,27 +20,6 @@ TEST(LectorRtf, BrokenInputGivesWhatCanBeRead) {
   // The deepest groups are read up to a cap and their text dropped.
   const std::string hondo = "{\\rtf1 " + std::string(1000000, '{') + "x" + std::string(1000000, '}') + "y}";
   EXPECT_EQ(TextoPlano(LeeRtf(hondo)), "y\n");
-}
-
-TEST(Metarchivo, WhatIsNoMetafileOrIsCut) {
-  EXPECT_FALSE(LeeMetarchivo({}));
-  const std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  EXPECT_FALSE(LeeMetarchivo(png));
-  // Cut anywhere, the records before the cut are kept and nothing more.
-  const std::vector<std::uint8_t> entero = prueba::FormulaBragg().Bytes();
-  std::size_t anteriores = 0;
-  for (std::size_t n = 40; n <= entero.size(); ++n) {
-    const auto m = LeeMetarchivo(std::span(entero).first(n));
-    ASSERT_TRUE(m) << n;
-    EXPECT_GE(m->dibujos.size(), anteriores) << n;
-    anteriores = m->dibujos.size();
-  }
-  EXPECT_EQ(anteriores, 4u);
-  // A record that claims to be longer than the file.
-  std::vector<std::uint8_t> largo = entero;
-  largo[22 + 18] = 0xFF;
-  largo[22 + 18 + 3] = 0x7F;
-  EXPECT_TRUE(LeeMetarchivo(largo));
 }
 
 }  // namespace
