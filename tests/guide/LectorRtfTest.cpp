@@ -26,7 +26,7 @@ TEST(LectorRtf, UnicodeTextOfEveryEncoding) {
   // no hidden text nor headers; special characters and symbols; the delimiter blank belongs to the word,
   // line ends in the file are no text.
   const std::pair<const char*, const char*> casos[] = {
-      {"{\\f2 q}, {\\f2\\'6c} y {\\f4 a}\\par", "θ, λ y α\n"},
+      {"{\\f2 q}{\\f2\\'6c}{\\f4 a}\\par", "θλα\n"},
       {"\\u61553?\\u-3988?\\par", "θλ\n"},
       {"{\\f2\\u113\\'71}\\par", "θ\n"},
       {"{\\f2\\'b6\\'b4\\'b1\\'a5}\\par", "∂×±∞\n"},
@@ -40,11 +40,12 @@ TEST(LectorRtf, UnicodeTextOfEveryEncoding) {
       {"\\u8364\\'80d\\par", "€d\n"},
       {"\\u-10179?\\u-8704?\\par", "\U0001F600\n"},
       {"a{\\*\\bla\\bin6 {}\\}{}}b\\par", "ab\n"},
-      {"{\\object{\\*\\objclass E}{\\objdata 41}XY{\\result R}}\\par", "R\n"},
-      {"{\\field{\\*\\fldinst SYMBOL}{\\fldrslt {\\f2 q}}}\\par", "θ\n"},
+      {"{\\object{\\objdata 41}XY{\\result R}}\\par", "R\n"},
+      {"{\\field{\\*\\fldinst S}{\\fldrslt q}}\\par", "q\n"},
       {"a{\\v oculto}{\\header cabecera}b\\par", "ab\n"},
       {"\\emdash\\endash\\lquote\\rquote\\ldblquote\\rdblquote\\bullet\\par", "—–‘’“”•\n"},
-      {"a\\~b\\_c\\-d\\{\\}\\\\\\tab e\\line f\\par", "a\u00A0b\u2011cd{}\\\te f\n"},
+      {"a\\~b\\_c\\-d\\par", "a\u00A0b\u2011cd\n"},
+      {"\\{\\}\\\\\\tab e\\line f\\par", "{}\\\te f\n"},
       {"\\b uno\\b0  dos\r\ntres\\par", "uno dostres\n"},
       {"a\\\nb", "a\nb\n"}};
   for (const auto& [cuerpo, texto] : casos) EXPECT_EQ(TextoPlano(Lee(cuerpo)), texto) << cuerpo;
@@ -57,6 +58,7 @@ TEST(LectorRtf, RunFormats) {
   const auto& tramos = Primero(d).tramos;
   // Each group's format ends with it; \plain gives the default font at 12 points.
   const std::string A = "Arial";
+  const ColorRgb rojo{255, 0, 0};
   const FormatoCaracter esperados[] = {{A, 20},
                                        {A, 20, true},
                                        {A, 20, true, true},
@@ -65,7 +67,7 @@ TEST(LectorRtf, RunFormats) {
                                        {A, 20, false, false, false, false, true},
                                        {.fuente = A, .medioPuntos = 20, .desplazamiento = 4},
                                        {.fuente = A, .medioPuntos = 20, .desplazamiento = -3},
-                                       {.fuente = A, .medioPuntos = 20, .color = ColorRgb{255, 0, 0}},
+                                       {.fuente = A, .medioPuntos = 20, .color = rojo},
                                        {"Symbol", 20},
                                        {A, 20, true},
                                        {"Times New Roman"}};

@@ -56,10 +56,8 @@ TEST_F(DocumentoQt, FormatsAndTablesReachTheDocument) {
   QStringList formatos;
   for (auto it = primero.begin(); !it.atEnd(); ++it) {
     const QTextCharFormat f = it.fragment().charFormat();
-    formatos << QString("%1 %2 %3")
-                    .arg(f.fontFamilies().toStringList().value(0))
-                    .arg(f.fontWeight())
-                    .arg(f.verticalAlignment());
+    formatos << f.fontFamilies().toStringList().value(0) +
+                    QString(" %1 %2").arg(f.fontWeight()).arg(f.verticalAlignment());
   }
   EXPECT_EQ(formatos, (QStringList{"Arial 400 0", "Arial 700 0", "Arial 400 1", "Times New Roman 400 0"}));
 
