@@ -106,7 +106,6 @@ TEST(LectorRtf, TablesWithTheirCells) {
 }
 
 TEST(LectorRtf, PicturesWithTheirKindBytesAndSize) {
-  const std::string wmf = prueba::FormulaBragg().Hex();
   // Kind, first bytes (all of them for the metafile), size.
   using Vista = std::tuple<TipoImagen, std::vector<std::uint8_t>, int, int>;
   const std::pair<std::string, Vista> casos[] = {
@@ -115,15 +114,15 @@ TEST(LectorRtf, PicturesWithTheirKindBytesAndSize) {
        {TipoImagen::Png, {0x89, 0x50, 0x4E}, 150, 600}},
       // Without goal: bitmaps in pixels, metafiles (here an object's result) in hundredths of a millimetre.
       {"{\\pict\\jpegblip\\picw10\\pich20 ffd8}", {TipoImagen::Jpeg, {0xFF, 0xD8}, 150, 300}},
-      {"{\\object{\\*\\objdata 0102}{\\result{\\pict\\wmetafile8\\picw2540\\pich1270 " + wmf + "}}}",
+      {"{\\object{\\*\\objdata 0102}{\\result{\\pict\\wmetafile8\\picw2540\\pich1270 " + prueba::FormulaBragg().Hex() +
+           "}}}",
        {TipoImagen::Wmf, prueba::FormulaBragg().Bytes(), 1440, 720}},
       {"{\\pict\\emfblip\\picwgoal100\\pichgoal100\\bin3 \x01}\x02}", {TipoImagen::Emf, {1, '}', 2}, 100, 100}},
       {"{\\pict\\macpict\\picwgoal100\\pichgoal50{\\*\\blipuid 0123abcd}ab}", {TipoImagen::Otra, {0xAB}, 100, 50}},
       // The picture chosen over the fallback, and never both.
       {"{\\*\\shppict{\\pict\\pngblip 0102}}{\\nonshppict{\\pict\\wmetafile8 0304}}", {TipoImagen::Png, {1, 2}, 0, 0}}};
   for (const auto& [cuerpo, vista] : casos) {
-    const Documento d = Lee(cuerpo + "\\par");
-    const auto& tramos = Primero(d).tramos;
+    const auto tramos = Primero(Lee(cuerpo + "\\par")).tramos;
     ASSERT_EQ(tramos.size(), 1u) << cuerpo;
     ASSERT_TRUE(tramos[0].imagen) << cuerpo;
     const Imagen& im = *tramos[0].imagen;
