@@ -8,8 +8,6 @@
 namespace varlek::guia {
 namespace {
 
-using prueba::Wmf;
-
 // Cut anywhere, a formula keeps the records before the cut and nothing
 // more; whole, its fonts and texts. What is no metafile gives nothing.
 TEST(Metarchivo, FormulaWithItsFontsAndTexts) {
@@ -39,7 +37,7 @@ TEST(Metarchivo, FormulaWithItsFontsAndTexts) {
 }
 
 TEST(Metarchivo, LinesPolygonsAndReusedObjects) {
-  Wmf w;
+  prueba::Wmf w;
   w.Ventana(10, 20, 100, -50);
   w.Registro(0x02FA, {0, 15, 0, 0x00FF, 0});   // pen 0: red, 15 wide
   w.Registro(0x02FC, {0, 0x0000, 0x00FF, 0});  // brush 1: blue

@@ -18,16 +18,6 @@ namespace {
 
 struct DocumentoQt : ::testing::Test, prueba::ConAplicacion {};
 
-// A red bitmap of 4 by 2 pixels as a PNG file.
-std::vector<std::uint8_t> Png() {
-  QImage imagen(4, 2, QImage::Format_RGB32);
-  imagen.fill(Qt::red);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  imagen.save(&buffer, "PNG");
-  return {bytes.begin(), bytes.end()};
-}
-
 // The opaque dark pixels of a zone: ink.
 int Oscuros(const QImage& imagen, QRect zona) {
   int n = 0;
@@ -74,7 +64,12 @@ TEST_F(DocumentoQt, FormatsAndTablesReachTheDocument) {
 
 TEST_F(DocumentoQt, PicturesDecodedDrawnOrEmptyBoxes) {
   // A bitmap with half a goal size keeps its own.
-  const QImage png = ImagenDe({TipoImagen::Png, Png(), 600, 0});
+  QImage rojo(4, 2, QImage::Format_RGB32);
+  rojo.fill(Qt::red);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  rojo.save(&buffer, "PNG");
+  const QImage png = ImagenDe({TipoImagen::Png, {bytes.begin(), bytes.end()}, 600, 0});
   EXPECT_EQ(png.deviceIndependentSize(), QSizeF(4, 2));
   EXPECT_EQ(png.pixelColor(png.width() / 2, png.height() / 2), QColor(Qt::red));
   // A formula at its goal size: each of its four texts leaves ink where it was written.

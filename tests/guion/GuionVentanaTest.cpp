@@ -14,13 +14,6 @@
 namespace varlek::prueba {
 namespace {
 
-// A chapter that names itself.
-void Escribe(const QString& ruta, const QString& marca) {
-  QFile f(ruta);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("{\\rtf1 " + marca.toUtf8() + "\\par}");
-}
-
 // The guide's labels of the main window, with chapters in the start directory.
 struct GuionVentana : ::testing::Test {
   Ventana v;
@@ -53,8 +46,11 @@ TEST_F(GuionVentana, EachLinkOpensItsChapterFromTheStartDirectory) {
   QTextDocument incorporado;
   guia::ConstruyeDocumento(guia::LeeRtf(copia.readAll().toStdString()), incorporado);
   ASSERT_FALSE(incorporado.toPlainText().trimmed().isEmpty());
-  Escribe(inicio.filePath("Intro.rtf"), "Intro");
-  Escribe(inicio.filePath("Programa.rtf"), "Programa");
+  for (const char* nombre : {"Intro", "Programa"}) {  // chapters that name themselves
+    QFile f(inicio.filePath(QString(nombre) + ".rtf"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("{\\rtf1 ") + nombre + "\\par}");
+  }
   for (const char* etiqueta : {"Label3", "Label4", "Label5"}) Pincha(etiqueta);
   EXPECT_EQ(vistos, (QStringList{"Intro", "Programa", incorporado.toPlainText()}));
 }
