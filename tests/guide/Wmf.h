@@ -11,82 +11,47 @@ namespace varlek::prueba {
 
 class Wmf {
  public:
-  Wmf& Registro(std::uint16_t funcion, std::initializer_list<std::int16_t> parametros, const std::string& cola = {}) {
-    std::vector<std::uint8_t> cuerpo;
-    for (std::int16_t p : parametros) Anade16(cuerpo, static_cast<std::uint16_t>(p));
-    cuerpo.insert(cuerpo.end(), cola.begin(), cola.end());
-    if (cuerpo.size() % 2) cuerpo.push_back(0);
-    Anade32(registros_, static_cast<std::uint32_t>(3 + cuerpo.size() / 2));
-    Anade16(registros_, funcion);
-    registros_.insert(registros_.end(), cuerpo.begin(), cuerpo.end());
+  Wmf& Registro(int funcion, std::initializer_list<int> parametros, const std::string& cola = {}) {
+    std::string cuerpo = Palabras(parametros) + cola;
+    cuerpo.resize(cuerpo.size() + cuerpo.size() % 2, '\0');
+    registros_ += Palabras({static_cast<int>(3 + cuerpo.size() / 2), 0, funcion}) + cuerpo;
     return *this;
   }
   Wmf& Ventana(int x, int y, int ancho, int alto) {
-    Registro(0x0103, {8});
-    Registro(0x020B, {static_cast<std::int16_t>(y), static_cast<std::int16_t>(x)});
-    return Registro(0x020C, {static_cast<std::int16_t>(alto), static_cast<std::int16_t>(ancho)});
+    return Registro(0x0103, {8}).Registro(0x020B, {y, x}).Registro(0x020C, {alto, ancho});
   }
-  Wmf& Fuente(std::int16_t alto, const std::string& cara, std::uint8_t juego = 0) {
-    std::string resto(8, '\0');  // italic to pitch and family; the charset is the fourth
-    resto[3] = static_cast<char>(juego);
-    std::string nombre = cara;
-    nombre.resize(32, '\0');
-    std::string cola;
-    for (std::int16_t v : {alto, std::int16_t(0), std::int16_t(0), std::int16_t(0), std::int16_t(400)}) {
-      cola += static_cast<char>(v & 0xFF);
-      cola += static_cast<char>((v >> 8) & 0xFF);
-    }
-    return Registro(0x02FB, {}, cola + resto + nombre);
+  // Height, width, escapement, orientation, weight; italic to family (the charset fourth); the face.
+  Wmf& Fuente(int alto, std::string cara, char juego = 0) {
+    cara.resize(32, '\0');
+    return Registro(0x02FB, {alto, 0, 0, 0, 400}, std::string(3, '\0') + juego + std::string(4, '\0') + cara);
   }
-  Wmf& Selecciona(int objeto) { return Registro(0x012D, {static_cast<std::int16_t>(objeto)}); }
+  Wmf& Selecciona(int objeto) { return Registro(0x012D, {objeto}); }
   Wmf& Texto(int x, int y, const std::string& texto) {
-    std::string cola = texto;
-    if (cola.size() % 2) cola += '\0';
-    std::string fin;
-    for (int v : {y, x}) {
-      fin += static_cast<char>(v & 0xFF);
-      fin += static_cast<char>((v >> 8) & 0xFF);
-    }
-    return Registro(0x0521, {static_cast<std::int16_t>(texto.size())}, cola + fin);
+    const std::string relleno(texto.size() % 2, '\0');  // texts are padded to whole words
+    return Registro(0x0521, {static_cast<int>(texto.size())}, texto + relleno + Palabras({y, x}));
   }
-  // The file: placeable header (frame in logical units, 1440 a inch), header, records, end.
-  std::vector<std::uint8_t> Bytes(int ancho = 2400, int alto = 480) const {
-    std::vector<std::uint8_t> b;
-    Anade32(b, 0x9AC6CDD7);
-    for (int v : {0, 0, 0, ancho, alto, 1440}) Anade16(b, static_cast<std::uint16_t>(v));
-    Anade32(b, 0);
-    Anade16(b, 0);
-    for (int v : {1, 9, 0x300}) Anade16(b, static_cast<std::uint16_t>(v));
-    Anade32(b, static_cast<std::uint32_t>(9 + registros_.size() / 2 + 3));
-    Anade16(b, 8);
-    Anade32(b, 64);
-    Anade16(b, 0);
-    b.insert(b.end(), registros_.begin(), registros_.end());
-    Anade32(b, 3);
-    Anade16(b, 0);
-    return b;
+  // The file: placeable header (a 2400 by 480 frame, 1440 units an inch), header, records, end.
+  std::vector<std::uint8_t> Bytes() const {
+    const int palabras = static_cast<int>(9 + registros_.size() / 2 + 3);
+    const std::string b = Palabras({0xCDD7, 0x9AC6, 0, 0, 0, 2400, 480, 1440, 0, 0, 0}) +
+                          Palabras({1, 9, 0x300, palabras, 0, 8, 64, 0, 0}) + registros_ + Palabras({3, 0, 0});
+    return {b.begin(), b.end()};
   }
   // The file as RTF writes a picture's data.
-  std::string Hex(int ancho = 2400, int alto = 480) const {
-    static const char* cifras = "0123456789abcdef";
+  std::string Hex() const {
     std::string h;
-    for (std::uint8_t c : Bytes(ancho, alto)) {
-      h += cifras[c >> 4];
-      h += cifras[c & 15];
-    }
+    for (std::uint8_t c : Bytes()) h += std::string{"0123456789abcdef"[c >> 4], "0123456789abcdef"[c & 15]};
     return h;
   }
 
  private:
-  static void Anade16(std::vector<std::uint8_t>& b, std::uint16_t v) {
-    b.push_back(v & 0xFF);
-    b.push_back(v >> 8);
+  // Little-endian 16-bit words.
+  static std::string Palabras(std::initializer_list<int> valores) {
+    std::string b;
+    for (int v : valores) b += std::string{static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
+    return b;
   }
-  static void Anade32(std::vector<std::uint8_t>& b, std::uint32_t v) {
-    Anade16(b, v & 0xFFFF);
-    Anade16(b, v >> 16);
-  }
-  std::vector<std::uint8_t> registros_;
+  std::string registros_;
 };
 
 // The formula "nλ = 2d senθ" with Times New Roman and Symbol runs.
