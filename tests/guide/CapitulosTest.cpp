@@ -21,12 +21,13 @@ TEST(Capitulos, EveryHeadingShowsAndNoMachineryLeaks) {
     SCOPED_TRACE(rtf);
     const auto bytes = LeeBytes(RutaCapitulo(VARLEK_DATOS, rtf));
     ASSERT_TRUE(bytes);
-    const std::string texto = "\n" + TextoPlano(LeeRtf(*bytes));
+    const std::string texto = std::string(1, '\n').append(TextoPlano(LeeRtf(*bytes)));
     std::ifstream origen(RutaCapitulo(VARLEK_FUENTES_GUION, fuente));
     int titulos = 0;
     for (std::string l; std::getline(origen, l);) {
       if (!l.starts_with("=")) continue;
-      EXPECT_NE(texto.find("\n" + l.substr(l.find_first_not_of("= ")) + "\n"), texto.npos) << l;
+      const std::string linea = std::string(1, '\n').append(l, l.find_first_not_of("= ")).append(1, '\n');
+      EXPECT_NE(texto.find(linea), texto.npos) << l;
       ++titulos;
     }
     EXPECT_GT(titulos, 8);
