@@ -27,7 +27,9 @@ QStringList Ruta(QObject* objeto) {
   return ruta;
 }
 
-TEST(Graf, ItemsSitInTheirSubmenus) {
+// The menus, the default range's labels and the schematic at start-up;
+// "Salir" ends a running scan at once.
+TEST(Graf, StartUpMenusLabelsAndSchematicAndSalirEndsARunningScan) {
   Ventana v;
   const std::pair<const char*, QStringList> casos[] = {
       {"Cristal_1", {"Menu_Cristal", "Cristal_Problema", "Cristales_Planos"}},
@@ -38,42 +40,7 @@ TEST(Graf, ItemsSitInTheirSubmenus) {
     ASSERT_NE(accion, nullptr) << item;
     EXPECT_EQ(Ruta(accion), ruta) << item;
   }
-}
 
-// Each button runs its command; the separator nothing.
-TEST(Graf, ToolbarButtonsRunTheirCommands) {
-  Ventana v;
-  Graf& g = *v.graf;
-  const QList<QAction*> botones = g.Toolbar1->actions();
-  ASSERT_EQ(botones.size(), 7);
-  ASSERT_TRUE(botones[0]->isSeparator());
-  for (int i : {0, 1, 2, 3, 5}) g.Toolbar1->actionTriggered(botones[i]);
-  ASSERT_EQ(v.dialogos.ficherosPedidos.size(), 2u);
-  EXPECT_FALSE(v.dialogos.ficherosPedidos[0].salvar);
-  EXPECT_TRUE(v.dialogos.ficherosPedidos[1].salvar);
-  EXPECT_EQ(v.dialogos.modalesVistos, std::vector<QString>{"Cristal"});
-  EXPECT_TRUE(g.Reloj.isActive());
-  g.Toolbar1->actionTriggered(botones[6]);
-  EXPECT_FALSE(g.Reloj.isActive());
-  for (int i = 1; i <= 6; ++i) {
-    const QImage imagen = botones[i]->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
-    EXPECT_FALSE(imagen.isNull()) << i;
-    EXPECT_EQ(qAlpha(imagen.pixel(0, 0)), 0) << i;  // light grey is transparent
-  }
-}
-
-TEST(Graf, ImagesMissingFromTheWorkingDirectoryComeFromTheProgram) {
-  QTemporaryDir vacio;
-  const QString antes = QDir::currentPath();
-  QDir::setCurrent(vacio.path());
-  Ventana v;
-  QDir::setCurrent(antes);
-  for (const QString& clave : v.graf->ImageList1Claves) EXPECT_FALSE(v.graf->ImageList1.value(clave).isNull());
-  EXPECT_EQ(QString::fromStdString(v.estado.DirectorioInicial), QDir::toNativeSeparators(vacio.path()));
-}
-
-TEST(Graf, StartUpDrawsTheDefaultRangeAndTheSchematic) {
-  Ventana v;
   QStringList textos;
   for (const auto& t : v.graf->Superficie->Textos()) textos << t.texto;
   EXPECT_EQ(textos, QStringList({" 5", " 15", " 25", " 35", " 45", " 55", " 65", " 75", " 85", " 95", " 105", " 100",
@@ -86,16 +53,41 @@ TEST(Graf, StartUpDrawsTheDefaultRangeAndTheSchematic) {
   // The crystal: a square of side 30 turned by 2.5°, its corner near (15, 15).
   const double c = std::cos(6.2832 * 2.5 / 360), s = std::sin(6.2832 * 2.5 / 360);
   EXPECT_EQ(e.PixelEn(15 * c - 15 * s, 15 * s + 15 * c), QColor(Qt::black));
-}
 
-TEST(Graf, SalirEndsARunningScanAtOnce) {
-  Ventana v;
   v.graf->show();
   v.Pulsa("Barrido_Lanzar");
   v.Pulsa("Menu_Fichero_Salir");
   EXPECT_FALSE(v.graf->Reloj.isActive());
   EXPECT_FALSE(v.graf->isVisible());
   EXPECT_TRUE(v.dialogos.mensajes.empty());
+}
+
+// Each button runs its command, the separator nothing; started where the
+// images are missing, the buttons show the program's own.
+TEST(Graf, ToolbarButtonsRunTheirCommandsWithTheProgramsImages) {
+  QTemporaryDir vacio;
+  const QString antes = QDir::currentPath();
+  QDir::setCurrent(vacio.path());
+  Ventana v;
+  QDir::setCurrent(antes);
+  EXPECT_EQ(QString::fromStdString(v.estado.DirectorioInicial), QDir::toNativeSeparators(vacio.path()));
+  Graf& g = *v.graf;
+  const QList<QAction*> botones = g.Toolbar1->actions();
+  ASSERT_EQ(botones.size(), 7);
+  ASSERT_TRUE(botones[0]->isSeparator());
+  for (int i = 1; i <= 6; ++i) {
+    const QImage imagen = botones[i]->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_FALSE(imagen.isNull()) << i;
+    EXPECT_EQ(qAlpha(imagen.pixel(0, 0)), 0) << i;  // light grey is transparent
+  }
+  for (int i : {0, 1, 2, 3, 5}) g.Toolbar1->actionTriggered(botones[i]);
+  ASSERT_EQ(v.dialogos.ficherosPedidos.size(), 2u);
+  EXPECT_FALSE(v.dialogos.ficherosPedidos[0].salvar);
+  EXPECT_TRUE(v.dialogos.ficherosPedidos[1].salvar);
+  EXPECT_EQ(v.dialogos.modalesVistos, std::vector<QString>{"Cristal"});
+  EXPECT_TRUE(g.Reloj.isActive());
+  g.Toolbar1->actionTriggered(botones[6]);
+  EXPECT_FALSE(g.Reloj.isActive());
 }
 
 }  // namespace

@@ -21,10 +21,11 @@ using prueba::Ventana;
 const QColor kNegro(Qt::black), kRojo(255, 0, 0);
 
 // How many pixels of a colour the picture has along a ray from the origin at
-// `angulo`, from radius 60 to `hasta`.
-int EnRayo(const ui::Lienzo& l, const QImage& imagen, double angulo, const QColor& c, double hasta = 380) {
+// `angulo`, from radius `desde` to `hasta`.
+int EnRayo(const ui::Lienzo& l, const QImage& imagen, double angulo, const QColor& c, double hasta = 380,
+           double desde = 60, double paso = 2) {
   int n = 0;
-  for (double r = 60; r <= hasta; r += 2)
+  for (double r = desde; r <= hasta; r += paso)
     n += imagen.pixelColor(l.APixel(r * std::cos(angulo), r * std::sin(angulo))) == c;
   return n;
 }
@@ -39,22 +40,45 @@ bool ConCristal(const ui::Lienzo& l, const QImage& imagen, const Estado& e) {
   return negro;
 }
 
-// The one full scan through the window: stopped and launched again halfway,
-// it leaves the very points of an uninterrupted scan.
+// The one full scan through the window: stopped and launched again at the
+// first peak, it leaves the very points of an uninterrupted scan. Between
+// two ticks the screen shows the step's crystal, its dotted beam axis and,
+// after a point above 50, the red beam, while the backing image has them
+// erased; once stopped the screen shows the backing image again, with the
+// crystal drawn anew. The detector mark darkens with the intensity.
 TEST(BarridoVentana, ScanStoppedAndResumedFillsEverySlotAndRewinds) {
   Ventana v;
   CristalDePrueba(v.estado);
   v.estado.Espectro.Rellena(-1);
   Estado esperado = v.estado;
   CompletaBarrido(esperado);
+  const ui::Lienzo& esquema = *v.graf->Esquema;
 
   v.Pulsa("Barrido_Lanzar");
-  v.Pulsa("Barrido_Lanzar");  // a second "Lanzar" is the same scan
-  EXPECT_EQ(v.Pasos(150), 150);
+  v.Pulsa("Barrido_Lanzar");   // a second "Lanzar" is the same scan
+  EXPECT_EQ(v.Pasos(50), 50);  // the flank of the first peak, at 17.25°: a mid grey
+  const float flanco = v.estado.Espectro[49];
+  const int gris = 255 - static_cast<int>(std::floor(flanco / 1.4));
+  // The mark runs from radius 370 to 377; its outer part is sampled clear of pixel rounding.
+  EXPECT_GE(EnRayo(esquema, esquema.Imagen(), ARadianes(17.25), QColor(gris, gris, gris), 377, 374, 0.5), 5) << flanco;
+  EXPECT_EQ(v.Pasos(2), 2);  // its top, at 17.75°: black
+  EXPECT_GE(EnRayo(esquema, esquema.Imagen(), ARadianes(17.75), kNegro, 377, 374, 0.5), 5) << v.estado.Espectro[51];
+  EXPECT_TRUE(ConCristal(esquema, esquema.ImagenMostrada(), v.estado));
+  EXPECT_NE(esquema.ImagenMostrada(), esquema.Imagen());
+  EXPECT_GT(EnRayo(esquema, esquema.ImagenMostrada(), 3.1416, kNegro), 20);  // the axis, dotted
+  EXPECT_LT(EnRayo(esquema, esquema.ImagenMostrada(), 3.1416, kNegro), 130);
+  ASSERT_GT(v.estado.Intensidad, 50);
+  const double haz = v.estado.DeltaRad;
+  EXPECT_EQ(v.Pasos(1), 1);
+  EXPECT_GT(EnRayo(esquema, esquema.ImagenMostrada(), haz, kRojo, 360), 10);
+  EXPECT_EQ(EnRayo(esquema, esquema.Imagen(), haz, kRojo, 360), 0);
   v.Pulsa("Barrido_Detener");
   EXPECT_FALSE(v.graf->Reloj.isActive());
+  EXPECT_EQ(esquema.ImagenMostrada(), esquema.Imagen());
+  EXPECT_TRUE(ConCristal(esquema, esquema.Imagen(), v.estado));
+
   v.Pulsa("Barrido_Lanzar");
-  EXPECT_EQ(v.Pasos(), 251);
+  EXPECT_EQ(v.Pasos(), 348);
   EXPECT_EQ(v.estado.Espectro, esperado.Espectro);
   ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
   EXPECT_EQ(v.dialogos.mensajes[0].titulo, "INFORMACION");
@@ -62,26 +86,7 @@ TEST(BarridoVentana, ScanStoppedAndResumedFillsEverySlotAndRewinds) {
   EXPECT_EQ(v.estado.DeltaRad, ARadianes(5));
   EXPECT_EQ(v.graf->PuntX->text(), " 105");
   // The crystal is drawn again at the last step's angle.
-  EXPECT_TRUE(ConCristal(*v.graf->Esquema, v.graf->Esquema->Imagen(), v.estado));
-}
-
-TEST(BarridoVentana, DetectorMarkDarkensWithTheIntensity) {
-  // One step on the flank of the first peak (a mid grey) and one on its top (black).
-  for (const auto& [grados, ranura] : {std::pair{17.25, 49}, std::pair{17.75, 51}}) {
-    Ventana v;
-    CristalDePrueba(v.estado);
-    const double angulo = ARadianes(grados);
-    v.estado.DeltaRad = angulo;
-    v.Pulsa("Barrido_Lanzar");
-    v.graf->Reloj_Timer();
-    const float punto = v.estado.Espectro[ranura];
-    const int g = 255 - std::min(255, static_cast<int>(std::floor(punto / 1.4)));
-    // The stroke runs from radius 370 to 377; the outer part is sampled clear of pixel rounding.
-    int marcas = 0;
-    for (double r = 374; r <= 377; r += 0.5)
-      marcas += v.graf->Esquema->PixelEn(r * std::cos(angulo), r * std::sin(angulo)) == QColor(g, g, g);
-    EXPECT_GE(marcas, 5) << grados << " " << punto;
-  }
+  EXPECT_TRUE(ConCristal(esquema, esquema.Imagen(), v.estado));
 }
 
 // A step that fails stops the timer before its message and keeps what it
@@ -103,33 +108,6 @@ TEST(BarridoVentana, AFailedStepStopsFirstAndKeepsTheRedBeamOnlyAfterAPointAbove
     const int rojos = EnRayo(*v.graf->Esquema, v.graf->Esquema->Imagen(), v.estado.DeltaRad, kRojo, 350);
     EXPECT_EQ(rojos > 0, anterior > 50) << anterior << " " << rojos;
   }
-}
-
-// Between two ticks the screen shows the step's crystal, its dotted beam
-// axis and, after a point above 50, the red beam, while the backing image has
-// them erased; once the scan stops the screen shows the backing image again,
-// with the crystal drawn anew.
-TEST(BarridoVentana, TheScreenShowsTheMovingPartsBetweenTicks) {
-  Ventana v;
-  CristalDePrueba(v.estado);
-  v.estado.DeltaRad = ARadianes(17.75);  // the first peak
-  const ui::Lienzo& esquema = *v.graf->Esquema;
-  v.Pulsa("Barrido_Lanzar");
-  v.graf->Reloj_Timer();
-  EXPECT_TRUE(ConCristal(esquema, esquema.ImagenMostrada(), v.estado));
-  EXPECT_NE(esquema.ImagenMostrada(), esquema.Imagen());
-  EXPECT_GT(EnRayo(esquema, esquema.ImagenMostrada(), 3.1416, kNegro), 20);  // the axis, dotted
-  EXPECT_LT(EnRayo(esquema, esquema.ImagenMostrada(), 3.1416, kNegro), 130);
-  ASSERT_GT(v.estado.Intensidad, 50);
-
-  v.graf->Reloj_Timer();  // after the peak: the red beam
-  const double haz = ARadianes(17.75);
-  EXPECT_GT(EnRayo(esquema, esquema.ImagenMostrada(), haz, kRojo, 360), 10);
-  EXPECT_EQ(EnRayo(esquema, esquema.Imagen(), haz, kRojo, 360), 0);
-
-  v.Pulsa("Barrido_Detener");
-  EXPECT_EQ(esquema.ImagenMostrada(), esquema.Imagen());
-  EXPECT_TRUE(ConCristal(esquema, esquema.Imagen(), v.estado));
 }
 
 TEST(BarridoVentana, WavelengthDialogReadsUpToTheComma) {
