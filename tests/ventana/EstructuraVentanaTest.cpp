@@ -36,11 +36,9 @@ TEST_F(EstructuVentana, WorkedCrystalFamiliesConstructionLinesAndTurning) {
       EXPECT_EQ(En(w, 40 * i, 40 * j), kAzul) << i << " " << j;
       EXPECT_EQ(En(w, 40 * i + 20, 40 * j + 20), kFondo) << i << " " << j;
     }
-  Escribe(w, "Text_b", "99999");  // held at the 16-bit index that the button draws
-  Escribe(w, "Text_a", "-1");
-  EXPECT_EQ(w.Command2->text(), "Dibujar familia [-1, 32767]");
   Escribe(w, "Text_a", "0");
   Escribe(w, "Text_b", "1");
+  EXPECT_EQ(w.Command2->text(), "Dibujar familia [ 0, 1]");
   Pulsa(w, "Command2");  // (0, 1): 9 lines, -160 to 160
   Escribe(w, "Text_a", "1");
   Pulsa(w, "Command2");  // (1, 1) added: 15 lines 28.28 apart
@@ -107,14 +105,15 @@ TEST_F(EstructuVentana, ProblemCrystalShowsOnlyTheRefusalAndTheButtonsAreInert) 
 }
 
 TEST_F(EstructuVentana, GiroShowsDegreesAndStoresRadiansOnAceptarOnly) {
-  const std::pair<const char*, const char*> pasos[] = {{"90", "Command1"}, {"45", "Command2"}, {"1E308", "Command1"}};
-  const char* mostrado[] = {" 0", " 90", " 90"};
+  const struct {
+    const char *mostrado, *texto, *boton;
+  } pasos[] = {{" 0", "90", "Command1"}, {" 90", "45", "Command2"}, {" 90", "1E308", "Command1"}};
   for (int i = 0; i < 3; ++i) {
     Giro g(estado, dialogos, &principal);
-    EXPECT_EQ(prueba::Lee(g, "Text1"), mostrado[i]);
+    EXPECT_EQ(prueba::Lee(g, "Text1"), pasos[i].mostrado);
     g.show();
-    Escribe(g, "Text1", pasos[i].first);
-    Pulsa(g, pasos[i].second);
+    Escribe(g, "Text1", pasos[i].texto);
+    Pulsa(g, pasos[i].boton);
     EXPECT_EQ(g.isVisible(), i == 2);  // radians beyond a double: reported, the dialog stays
     EXPECT_DOUBLE_EQ(estado.GiroCristal, i == 0 ? 1.5708 : ARadianes(90));
   }
@@ -142,11 +141,7 @@ TEST(EstructuraVentana, TurningForAFamilyWhileAScanRunsShowsThatFamilysPeak) {
   // 2·arcsin(λ/2d) for the (1, 1) rows, d = 2.828 Å.
   const auto mayor = std::max_element(v.estado.Espectro.begin(), v.estado.Espectro.end());
   EXPECT_NEAR(v.estado.EspectroMin + (mayor - v.estado.Espectro.begin()) * 0.25, 31.63, 0.5);
-  v.dialogos.accionesModal.push_back([](QDialog& d) {
-    Escribe(d, "Text1", "0");
-    Pulsa(d, "Command1");
-  });
-  v.Pulsa("Cristal_Girar");
+  v.Responde("Cristal_Girar", {{"Text1", "0"}});
   EXPECT_EQ(v.estado.GiroCristal, 0);
   EXPECT_EQ(v.dialogos.modalesVistos, (std::vector<QString>{"Estructu", "Giro"}));
 }

@@ -28,7 +28,7 @@ std::set<QRgb> Anillo(const Graf& g, double grados) {
   return colores;
 }
 
-TEST(MuestrasVentana, ASampleBecomesTheSpectrumWithItsCurveAndRingAndAFailedLoadChangesNothing) {
+TEST(MuestrasVentana, ASampleBecomesTheSpectrumWithItsCurveAndRingAFailedLoadChangesNothing) {
   // 30° to 35° at 380, 55° to 60° at 190, one point at 250, the rest 0.
   DatosMuestra d;
   d.inicio = 7;
@@ -74,16 +74,12 @@ TEST(MuestrasVentana, ASampleBecomesTheSpectrumWithItsCurveAndRingAndAFailedLoad
   EXPECT_EQ(plot.Imagen(), imagen);
   EXPECT_EQ(v.graf->Esquema->Imagen(), esquema);
   EXPECT_EQ(v.dialogos.punteroOcupado, 0);
-}
-
-// The menu items read the shipped samples.
-TEST(MuestrasVentana, EachMenuItemLoadsItsSample) {
-  Ventana v;
+  // The menu items read the shipped samples.
   for (const std::string n : {"1", "2", "3"}) {
     v.Pulsa(("Muestra" + n).c_str());
     EXPECT_EQ(v.estado.Espectro, LeeFicheroMuestra((fs::current_path() / ("muestra" + n + ".bin")).string()).puntos);
   }
-  EXPECT_TRUE(v.dialogos.mensajes.empty());
+  EXPECT_EQ(v.dialogos.mensajes.size(), 1u);
 }
 
 }  // namespace

@@ -57,15 +57,12 @@ TEST(RegistrosVentana, ARegisterOfAnotherRangeAsksBeforeReplacingTheScreen) {
   muestraZ("Command1");
   EXPECT_EQ(v.estado.Espectro, v.estado.RegistroZ);
   EXPECT_EQ(v.graf->Superficie->Textos().front().texto, " 10");
+  // One pixel where the curve rule would cover two by two.
   const ui::Lienzo& plot = *v.graf->Graf_Espectro;
-  const int fila = plot.APixel(50, 250).y();
-  int filasConPuntos = 0;
-  for (int y = fila - 3; y <= fila + 3; ++y) {
-    int negros = 0;
-    for (int x = 0; x < plot.Imagen().width(); ++x) negros += plot.Imagen().pixelColor(x, y) == QColor(Qt::black);
-    filasConPuntos += negros > 100;
-  }
-  EXPECT_EQ(filasConPuntos, 1);
+  const QPoint punto = plot.APixel(50, 250);
+  EXPECT_EQ(plot.Imagen().pixelColor(punto), QColor(Qt::black));
+  EXPECT_NE(plot.Imagen().pixelColor(punto + QPoint(0, 1)), QColor(Qt::black));
+  EXPECT_NE(plot.Imagen().pixelColor(punto - QPoint(0, 1)), QColor(Qt::black));
   Rampa(v.estado);
   v.estado.EspectroMin = 5;
   muestraZ("");
@@ -93,18 +90,11 @@ TEST(RegistrosVentana, SmoothMultiplyAddAndCopyBackRegisterX) {
   EXPECT_FLOAT_EQ(v.estado.Espectro[200], 1.44f);
 
   Rampa(v.estado);
-  const auto multiplica = [&](const char* factor) {
-    v.dialogos.accionesModal.push_back([factor](QDialog& d) {
-      prueba::Escribe(d, "Text_Factor", factor);
-      prueba::Pulsa(d, "Command1");
-    });
-    v.Pulsa("Menu_Multiplicar");
-  };
-  multiplica("2");
+  v.Responde("Menu_Multiplicar", {{"Text_Factor", "2"}});
   EXPECT_EQ(v.estado.Espectro[400], 400.0f);
   v.Pulsa("Menu_Multiplicar");  // closed by its frame: nothing is multiplied
   EXPECT_EQ(v.estado.Espectro[400], 400.0f);
-  multiplica("1e300");
+  v.Responde("Menu_Multiplicar", {{"Text_Factor", "1e300"}});
   EXPECT_EQ(v.estado.Espectro[400], 400.0f);
   ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
   EXPECT_EQ(v.dialogos.mensajes[0].texto.toStdString(), TextoError(codigo::Desbordamiento));
