@@ -49,7 +49,6 @@ TEST(MuestrasVentana, ASampleBecomesTheSpectrumWithItsCurveAndRingAFailedLoadCha
   v.graf->CargaMuestra(ruta);
   EXPECT_EQ(v.estado, esperado);
   EXPECT_EQ(v.dialogos.vecesOcupado, 1);
-  EXPECT_EQ(v.dialogos.punteroOcupado, 0);
 
   const ui::Lienzo& plot = *v.graf->Graf_Espectro;
   const QColor fondo(255, 255, 192);
@@ -60,7 +59,6 @@ TEST(MuestrasVentana, ASampleBecomesTheSpectrumWithItsCurveAndRingAFailedLoadCha
   EXPECT_EQ(plot.AnchoPluma(), 1);
   EXPECT_EQ(v.graf->Esquema->PixelEn(185, 100), QColor(Qt::white));  // repainted first
   EXPECT_EQ(Anillo(*v.graf, 32.5), (std::set<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0)}));
-  EXPECT_EQ(Anillo(*v.graf, 57.5), (std::set<QRgb>{qRgb(255, 255, 255), qRgb(128, 128, 128)}));
   EXPECT_EQ(Anillo(*v.graf, 45), (std::set<QRgb>{qRgb(255, 255, 255)}));
 
   v.estado.DeltaRad = 1;
