@@ -65,7 +65,7 @@ TEST_F(EstructuVentana, WorkedCrystalFamiliesConstructionLinesAndTurning) {
   EXPECT_TRUE(dialogos.mensajes.empty());
 }
 
-TEST_F(EstructuVentana, AnyFactorIsDrawnAndFamiliesWithoutSpacingOnlyReport) {
+TEST_F(EstructuVentana, AnyFactorIsDrawnFamiliesWithoutSpacingOnlyReportAndProblemCrystalsStayHidden) {
   estado.NumAtomos = 2, estado.AtomoF[1] = 0.25f, estado.AtomoF[2] = 2.5f;
   estado.AtomoX[2] = estado.AtomoY[2] = 0.5;
   Estructu w(estado, dialogos, &principal);
@@ -83,24 +83,23 @@ TEST_F(EstructuVentana, AnyFactorIsDrawnAndFamiliesWithoutSpacingOnlyReport) {
   Escribe(w, "Text_b", "40000");
   w.Command2->click();
   for (double y = -195; y <= 195; y += 5) EXPECT_EQ(En(w, -300, y), kRojo) << y;
-}
 
-TEST_F(EstructuVentana, ProblemCrystalShowsOnlyTheRefusalAndTheButtonsAreInert) {
-  estado.Problema = 1;
-  Estructu w(estado, dialogos, &principal);
-  const QImage antes = w.Superficie->Imagen();
+  // A problem crystal shows only the refusal, and the buttons are inert.
+  estado.Problema = 1, estado.NumAtomos = 1, estado.AtomoF[1] = 1;  // blue atoms, were they drawn
+  Estructu p(estado, dialogos, &principal);
+  const QImage imagen = p.Superficie->Imagen();
   int oscuros = 0, azules = 0;  // the refusal's text, and not one atom
-  for (int y = 0; y < antes.height(); ++y)
-    for (int x = 0; x < antes.width(); ++x) {
-      oscuros += antes.pixelColor(x, y) == QColor(200, 0, 0);
-      azules += antes.pixelColor(x, y) == kAzul;
+  for (int y = 0; y < imagen.height(); ++y)
+    for (int x = 0; x < imagen.width(); ++x) {
+      oscuros += imagen.pixelColor(x, y) == QColor(200, 0, 0);
+      azules += imagen.pixelColor(x, y) == kAzul;
     }
   EXPECT_GT(oscuros, 50);
   EXPECT_EQ(azules, 0);
-  w.Command2->click();
-  w.Command3->click();  // nor is the crystal turned
-  EXPECT_EQ(w.Superficie->Imagen(), antes);
-  EXPECT_TRUE(w.Command2->toolTip().isEmpty());
+  p.Command2->click();
+  p.Command3->click();  // nor is the crystal turned
+  EXPECT_EQ(p.Superficie->Imagen(), imagen);
+  EXPECT_TRUE(p.Command2->toolTip().isEmpty());
   EXPECT_EQ(estado.GiroCristal, 0);
 }
 

@@ -42,20 +42,7 @@ TEST(GraficaVentana, LimitsEnteredRepaintTheSchematicAndRelabelThePlot) {
   EXPECT_LT(cien.esquina.x() + superficie.MideTexto(cien.texto).width(), plot.left());
 }
 
-// A real mouse press on the surface's top-right pixel reads the range's end
-// and the plot's top.
-TEST(GraficaVentana, CursorReadoutInDegreesAndPlotUnits) {
-  Ventana v;
-  ui::Lienzo& plot = *v.graf->Graf_Espectro;
-  const QPoint esquina = plot.contentsRect().topLeft() + QPoint(plot.Imagen().width() - 1, 0);
-  QMouseEvent pulsacion(QEvent::MouseButtonPress, esquina, plot.mapToGlobal(esquina), Qt::RightButton, Qt::RightButton,
-                        Qt::NoModifier);
-  QCoreApplication::sendEvent(&plot, &pulsacion);
-  EXPECT_EQ(v.graf->PuntX->text(), " 105");
-  EXPECT_EQ(v.graf->PuntY->text(), " 500");
-}
-
-TEST(GraficaVentana, RedrawThenEraseLeavesOnlyTheTickMarksAndANewSchematic) {
+TEST(GraficaVentana, RedrawThenEraseLeavesOnlyTheTickMarksAndANewSchematicAndTheCursorReadout) {
   Ventana v;
   const QImage vacio = v.graf->Graf_Espectro->Imagen();
   for (int i = 0; i <= 400; ++i) v.estado.Espectro[i] = static_cast<float>(i);
@@ -68,6 +55,14 @@ TEST(GraficaVentana, RedrawThenEraseLeavesOnlyTheTickMarksAndANewSchematic) {
   EXPECT_EQ(v.graf->Graf_Espectro->Imagen(), vacio);
   EXPECT_EQ(v.graf->Esquema->PixelEn(0, 200), QColor(Qt::white));  // the schematic drawn anew
   EXPECT_EQ(v.estado.DeltaMedio, 7.854 / 180);
+  // A real mouse press on the plot's top-right pixel reads the range's end and the plot's top.
+  ui::Lienzo& plot = *v.graf->Graf_Espectro;
+  const QPoint esquina = plot.contentsRect().topLeft() + QPoint(plot.Imagen().width() - 1, 0);
+  QMouseEvent pulsacion(QEvent::MouseButtonPress, esquina, plot.mapToGlobal(esquina), Qt::RightButton, Qt::RightButton,
+                        Qt::NoModifier);
+  QCoreApplication::sendEvent(&plot, &pulsacion);
+  EXPECT_EQ(v.graf->PuntX->text(), " 105");
+  EXPECT_EQ(v.graf->PuntY->text(), " 500");
 }
 
 TEST(GraficaVentana, ProblemCrystalMessagesInOrderTheLockAndClosing) {

@@ -70,20 +70,7 @@ TEST(RegistrosVentana, ARegisterOfAnotherRangeAsksBeforeReplacingTheScreen) {
   EXPECT_EQ(v.dialogos.modalesVistos.size(), 3u);
 }
 
-TEST(RegistrosVentana, SavingARegisterWritesItsOwnRange) {
-  QTemporaryDir dir;
-  Ventana v;
-  v.estado.EspectroCabecera = 3.0;
-  v.Pulsa("CopiarEnY");
-  v.FijaLimites("20", "60");
-  v.dialogos.respuestasFichero.push_back(dir.filePath("y.ASC"));
-  v.Pulsa("Salvar_RegistroY");
-  QFile f(dir.filePath("y.ASC"));
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(f.readAll().startsWith("3\r\n5\r\n105\r\n"));
-}
-
-TEST(RegistrosVentana, SmoothMultiplyAddAndCopyBackRegisterX) {
+TEST(RegistrosVentana, SmoothMultiplyAddCopyBackAndSaveARegister) {
   Ventana v;
   v.estado.Espectro[200] = 5;
   v.Pulsa("Menu_Suavizar");
@@ -106,6 +93,17 @@ TEST(RegistrosVentana, SmoothMultiplyAddAndCopyBackRegisterX) {
   EXPECT_EQ(v.estado.Espectro[10], 15.0f);
   v.Pulsa("CopiarDesdeX");
   EXPECT_EQ(v.estado.Espectro[10], 5.0f);
+
+  // A register is saved with its own range, whatever the screen's.
+  QTemporaryDir dir;
+  v.estado.EspectroCabecera = 3.0;
+  v.Pulsa("CopiarEnY");
+  v.FijaLimites("20", "60");
+  v.dialogos.respuestasFichero.push_back(dir.filePath("y.ASC"));
+  v.Pulsa("Salvar_RegistroY");
+  QFile f(dir.filePath("y.ASC"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(f.readAll().startsWith("3\r\n5\r\n105\r\n"));
 }
 
 }  // namespace
