@@ -26,13 +26,16 @@ int Ventana::Pasos(int maximo) {
   return pasos;
 }
 
-void Ventana::FijaLimites(const char* minimo, const char* maximo) {
+void Ventana::Responde(const char* item, std::vector<std::pair<const char*, const char*>> campos, const char* boton) {
   dialogos.accionesModal.push_back([=](QDialog& d) {
-    Escribe(d, "Text_DeltaMin", minimo);
-    Escribe(d, "Text_DeltaMax", maximo);
-    prueba::Pulsa(d, "Command1");
+    for (const auto& [campo, texto] : campos) Escribe(d, campo, texto);
+    prueba::Pulsa(d, boton);
   });
-  Pulsa("Barrido_Limites");
+  Pulsa(item);
+}
+
+void Ventana::FijaLimites(const char* minimo, const char* maximo) {
+  Responde("Barrido_Limites", {{"Text_DeltaMin", minimo}, {"Text_DeltaMax", maximo}});
 }
 
 }  // namespace varlek::prueba

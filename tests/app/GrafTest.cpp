@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -11,9 +10,7 @@
 #include <vector>
 
 #include "apoyo/Entorno.h"
-#include "state/ErrorVarlek.h"
 #include "ui/Lienzo.h"
-#include "ui/MuestraError.h"
 #include "ui/SuperficieVentana.h"
 
 namespace varlek {
@@ -30,81 +27,24 @@ QStringList Ruta(QObject* objeto) {
   return ruta;
 }
 
-TEST(Graf, ItemsSitInTheirSubmenus) {
+// The menus, the default range's labels and the schematic at start-up;
+// "Salir" ends a running scan at once.
+TEST(Graf, StartUpMenusLabelsAndSchematicAndSalirEndsARunningScan) {
   Ventana v;
   const std::pair<const char*, QStringList> casos[] = {
       {"Cristal_1", {"Menu_Cristal", "Cristal_Problema", "Cristales_Planos"}},
       {"Muestra3", {"Menu_Cristal", "Cristal_Problema", "Cristal_Problema_Polvo"}},
-      {"Cerrar_Problema", {"Menu_Cristal"}},
-      {"Salvar_RegistroY", {"Menu_Registros", "Menu_Registros_Salvar"}},
-  };
+      {"Salvar_RegistroY", {"Menu_Registros", "Menu_Registros_Salvar"}}};
   for (const auto& [item, ruta] : casos) {
     auto* accion = v.graf->findChild<QAction*>(item);
     ASSERT_NE(accion, nullptr) << item;
     EXPECT_EQ(Ruta(accion), ruta) << item;
   }
-}
 
-// Each button runs its command; the separator nothing.
-TEST(Graf, ToolbarButtonsRunTheirCommands) {
-  Ventana v;
-  Graf& g = *v.graf;
-  const QList<QAction*> botones = g.Toolbar1->actions();
-  ASSERT_EQ(botones.size(), 7);
-  ASSERT_TRUE(botones[0]->isSeparator());
-  g.Toolbar1->actionTriggered(botones[0]);
-  EXPECT_TRUE(v.dialogos.ficherosPedidos.empty());
-  EXPECT_TRUE(v.dialogos.modalesVistos.empty());
-  const auto pulsa = [&](int i) { g.Toolbar1->actionTriggered(botones[i]); };
-  pulsa(1);
-  ASSERT_EQ(v.dialogos.ficherosPedidos.size(), 1u);
-  EXPECT_FALSE(v.dialogos.ficherosPedidos[0].salvar);
-  pulsa(2);
-  ASSERT_EQ(v.dialogos.ficherosPedidos.size(), 2u);
-  EXPECT_TRUE(v.dialogos.ficherosPedidos[1].salvar);
-  pulsa(3);
-  EXPECT_EQ(v.dialogos.modalesVistos, std::vector<QString>{"Cristal"});
-  pulsa(5);
-  EXPECT_TRUE(g.Reloj.isActive());
-  pulsa(6);
-  EXPECT_FALSE(g.Reloj.isActive());
-  for (int i = 1; i <= 6; ++i) {
-    const QImage imagen = botones[i]->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
-    EXPECT_FALSE(imagen.isNull()) << i;
-    EXPECT_EQ(qAlpha(imagen.pixel(0, 0)), 0) << i;  // light grey is transparent
-  }
-}
-
-TEST(Graf, ImagesMissingFromTheWorkingDirectoryComeFromTheProgram) {
-  QTemporaryDir vacio;
-  const QString antes = QDir::currentPath();
-  QDir::setCurrent(vacio.path());
-  Ventana v;
-  QDir::setCurrent(antes);
-  for (const QString& clave : v.graf->ImageList1Claves) EXPECT_FALSE(v.graf->ImageList1.value(clave).isNull());
-  EXPECT_EQ(QString::fromStdString(v.estado.DirectorioInicial), QDir::toNativeSeparators(vacio.path()));
-}
-
-TEST(Graf, StartUpDrawsTheDefaultRange) {
-  Ventana v;
   QStringList textos;
   for (const auto& t : v.graf->Superficie->Textos()) textos << t.texto;
   EXPECT_EQ(textos, QStringList({" 5", " 15", " 25", " 35", " 45", " 55", " 65", " 75", " 85", " 95", " 105", " 100",
                                  " 80", " 60", " 40", " 20", " 0"}));
-}
-
-TEST(Graf, SalirEndsARunningScanAtOnce) {
-  Ventana v;
-  v.graf->show();
-  v.Pulsa("Barrido_Lanzar");
-  v.Pulsa("Menu_Fichero_Salir");
-  EXPECT_FALSE(v.graf->Reloj.isActive());
-  EXPECT_FALSE(v.graf->isVisible());
-  EXPECT_TRUE(v.dialogos.mensajes.empty());
-}
-
-TEST(Graf, SchematicAtStartUp) {
-  Ventana v;
   ui::Lienzo& e = *v.graf->Esquema;
   EXPECT_EQ(e.PixelEn(0, 380), QColor(Qt::black));  // top of the detector circle
   EXPECT_EQ(e.PixelEn(0, 390), QColor(Qt::black));  // graduation at 90°
@@ -113,17 +53,41 @@ TEST(Graf, SchematicAtStartUp) {
   // The crystal: a square of side 30 turned by 2.5°, its corner near (15, 15).
   const double c = std::cos(6.2832 * 2.5 / 360), s = std::sin(6.2832 * 2.5 / 360);
   EXPECT_EQ(e.PixelEn(15 * c - 15 * s, 15 * s + 15 * c), QColor(Qt::black));
+
+  v.graf->show();
+  v.Pulsa("Barrido_Lanzar");
+  v.Pulsa("Menu_Fichero_Salir");
+  EXPECT_FALSE(v.graf->Reloj.isActive());
+  EXPECT_FALSE(v.graf->isVisible());
+  EXPECT_TRUE(v.dialogos.mensajes.empty());
 }
 
-TEST(MuestraError, TitleAndMessage) {
-  prueba::AseguraAplicacion();
-  prueba::DialogosGuion dialogos;
-  ui::MuestraError(dialogos, nullptr, 53);
-  ui::MuestraError(dialogos, nullptr, 62);
-  ASSERT_EQ(dialogos.mensajes.size(), 2u);
-  EXPECT_EQ(dialogos.mensajes[0].titulo, "MENSAJE DE ERROR");
-  EXPECT_EQ(dialogos.mensajes[0].texto, "Error 53: ese fichero no existe");
-  EXPECT_EQ(dialogos.mensajes[1].texto.toStdString(), TextoError(62));
+// Each button runs its command, the separator nothing; started where the
+// images are missing, the buttons show the program's own.
+TEST(Graf, ToolbarButtonsRunTheirCommandsWithTheProgramsImages) {
+  QTemporaryDir vacio;
+  const QString antes = QDir::currentPath();
+  QDir::setCurrent(vacio.path());
+  Ventana v;
+  QDir::setCurrent(antes);
+  EXPECT_EQ(QString::fromStdString(v.estado.DirectorioInicial), QDir::toNativeSeparators(vacio.path()));
+  Graf& g = *v.graf;
+  const QList<QAction*> botones = g.Toolbar1->actions();
+  ASSERT_EQ(botones.size(), 7);
+  ASSERT_TRUE(botones[0]->isSeparator());
+  for (int i = 1; i <= 6; ++i) {
+    const QImage imagen = botones[i]->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_FALSE(imagen.isNull()) << i;
+    EXPECT_EQ(qAlpha(imagen.pixel(0, 0)), 0) << i;  // light grey is transparent
+  }
+  for (int i : {0, 1, 2, 3, 5}) g.Toolbar1->actionTriggered(botones[i]);
+  ASSERT_EQ(v.dialogos.ficherosPedidos.size(), 2u);
+  EXPECT_FALSE(v.dialogos.ficherosPedidos[0].salvar);
+  EXPECT_TRUE(v.dialogos.ficherosPedidos[1].salvar);
+  EXPECT_EQ(v.dialogos.modalesVistos, std::vector<QString>{"Cristal"});
+  EXPECT_TRUE(g.Reloj.isActive());
+  g.Toolbar1->actionTriggered(botones[6]);
+  EXPECT_FALSE(g.Reloj.isActive());
 }
 
 }  // namespace

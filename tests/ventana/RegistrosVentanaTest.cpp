@@ -32,54 +32,70 @@ TEST(RegistrosVentana, CopyThenShowDrawsInTheRegistersColourWithoutAsking) {
     v.Pulsa(mostrar);
     EXPECT_TRUE(v.dialogos.modalesVistos.empty()) << mostrar;
     EXPECT_EQ(v.graf->Graf_Espectro->PixelEn(50, 100), ui::Paleta(color)) << mostrar;
+    EXPECT_EQ(v.graf->Graf_Espectro->ColorFrente(), ui::Paleta(0)) << mostrar;
   }
-  Ventana v;
-  Rampa(v.estado);
-  v.Pulsa("CopiarEnY");
-  v.Pulsa("MostrarY");
-  EXPECT_EQ(v.graf->Graf_Espectro->ColorFrente(), ui::Paleta(0));
-  EXPECT_EQ(v.estado.RegistroYMin, 5.0);
-  EXPECT_EQ(v.estado.RegistroYMax, 105.0f);
 }
 
-TEST(RegistrosVentana, ANeverFilledRegisterAsksFirst) {
-  for (const char* boton : {"Command1", "Command2", ""}) {
-    Ventana v;
-    Rampa(v.estado);
-    const Estado antes = v.estado;
+// "Cancelar" keeps the screen; "Aceptar" replaces it by the register, drawn
+// point by point in the plot's pen, one pixel wide, not by the curve rule;
+// that "Aceptar" is not reused by a later warning closed by its frame.
+TEST(RegistrosVentana, ARegisterOfAnotherRangeAsksBeforeReplacingTheScreen) {
+  Ventana v;
+  Rampa(v.estado);
+  v.estado.RegistroZ.Rellena(250);
+  v.estado.RegistroZMin = 10, v.estado.RegistroZMax = 20;
+  const Estado antes = v.estado;
+  const auto muestraZ = [&](const char* boton) {
     v.dialogos.accionesModal.push_back([boton](QDialog& d) {
       EXPECT_EQ(d.objectName(), "Aviso");
       if (*boton != '\0') prueba::Pulsa(d, boton);  // "" closes it by its frame
     });
     v.Pulsa("MostrarZ");
-    ASSERT_EQ(v.dialogos.modalesVistos.size(), 1u);
-    if (std::string(boton) == "Command1") {
-      EXPECT_EQ(v.estado.EspectroMin, 0.0);
-      EXPECT_EQ(v.estado.EspectroMax, 0.0f);
-      EXPECT_EQ(v.estado.Espectro, Espectro401{});
-      EXPECT_EQ(v.graf->Superficie->Textos().front().texto, " 0");
-    } else {
-      EXPECT_EQ(v.estado.RespuestaAviso, 0);
-      EXPECT_EQ(v.estado.Espectro, antes.Espectro);
-      EXPECT_EQ(v.estado.EspectroMax, 105.0f);
-    }
-  }
-}
-
-TEST(RegistrosVentana, AnEarlierAcceptIsNeverReused) {
-  Ventana v;
-  v.dialogos.accionesModal.push_back([](QDialog& d) { prueba::Pulsa(d, "Command1"); });
-  v.Pulsa("CopiarDesdeX");
+  };
+  muestraZ("Command2");
+  EXPECT_EQ(v.estado, antes);
+  muestraZ("Command1");
+  EXPECT_EQ(v.estado.Espectro, v.estado.RegistroZ);
+  EXPECT_EQ(v.graf->Superficie->Textos().front().texto, " 10");
+  // One pixel where the curve rule would cover two by two.
+  const ui::Lienzo& plot = *v.graf->Graf_Espectro;
+  const QPoint punto = plot.APixel(50, 250);
+  EXPECT_EQ(plot.Imagen().pixelColor(punto), QColor(Qt::black));
+  EXPECT_NE(plot.Imagen().pixelColor(punto + QPoint(0, 1)), QColor(Qt::black));
+  EXPECT_NE(plot.Imagen().pixelColor(punto - QPoint(0, 1)), QColor(Qt::black));
   Rampa(v.estado);
   v.estado.EspectroMin = 5;
-  v.dialogos.accionesModal.push_back([](QDialog&) {});  // closed by the frame
-  v.Pulsa("CopiarDesdeX");
+  muestraZ("");
   EXPECT_EQ(v.estado.Espectro[400], 200.0f);
+  EXPECT_EQ(v.dialogos.modalesVistos.size(), 3u);
 }
 
-TEST(RegistrosVentana, SavingARegisterWritesItsOwnRange) {
-  QTemporaryDir dir;
+TEST(RegistrosVentana, SmoothMultiplyAddCopyBackAndSaveARegister) {
   Ventana v;
+  v.estado.Espectro[200] = 5;
+  v.Pulsa("Menu_Suavizar");
+  EXPECT_FLOAT_EQ(v.estado.Espectro[200], 1.44f);
+
+  Rampa(v.estado);
+  v.Responde("Menu_Multiplicar", {{"Text_Factor", "2"}});
+  EXPECT_EQ(v.estado.Espectro[400], 400.0f);
+  v.Pulsa("Menu_Multiplicar");  // closed by its frame: nothing is multiplied
+  EXPECT_EQ(v.estado.Espectro[400], 400.0f);
+  v.Responde("Menu_Multiplicar", {{"Text_Factor", "1e300"}});
+  EXPECT_EQ(v.estado.Espectro[400], 400.0f);
+  ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
+  EXPECT_EQ(v.dialogos.mensajes[0].texto.toStdString(), TextoError(codigo::Desbordamiento));
+
+  Rampa(v.estado);
+  v.Pulsa("CopiarEnX");
+  v.Pulsa("Grafica_Sumar");
+  v.Pulsa("Grafica_Sumar");
+  EXPECT_EQ(v.estado.Espectro[10], 15.0f);
+  v.Pulsa("CopiarDesdeX");
+  EXPECT_EQ(v.estado.Espectro[10], 5.0f);
+
+  // A register is saved with its own range, whatever the screen's.
+  QTemporaryDir dir;
   v.estado.EspectroCabecera = 3.0;
   v.Pulsa("CopiarEnY");
   v.FijaLimites("20", "60");
@@ -88,61 +104,6 @@ TEST(RegistrosVentana, SavingARegisterWritesItsOwnRange) {
   QFile f(dir.filePath("y.ASC"));
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_TRUE(f.readAll().startsWith("3\r\n5\r\n105\r\n"));
-}
-
-// Replacing the screen draws the register point by point in the plot's pen,
-// one pixel wide, not by the curve rule.
-TEST(RegistrosVentana, ARegisterReplacingTheScreenIsDrawnOnePixelWide) {
-  Ventana v;
-  v.estado.RegistroZ.Rellena(250);
-  v.estado.RegistroZMin = 10, v.estado.RegistroZMax = 20;
-  v.dialogos.accionesModal.push_back([](QDialog& d) { prueba::Pulsa(d, "Command1"); });
-  v.Pulsa("MostrarZ");
-  const ui::Lienzo& plot = *v.graf->Graf_Espectro;
-  const int fila = plot.APixel(50, 250).y();
-  int filasConPuntos = 0;
-  for (int y = fila - 3; y <= fila + 3; ++y) {
-    int negros = 0;
-    for (int x = 0; x < plot.Imagen().width(); ++x) negros += plot.Imagen().pixelColor(x, y) == QColor(Qt::black);
-    filasConPuntos += negros > 100;
-  }
-  EXPECT_EQ(filasConPuntos, 1);
-}
-
-TEST(RegistrosVentana, SmoothMultiplyAndAddRegisterX) {
-  Ventana v;
-  v.estado.Espectro[200] = 5;
-  v.Pulsa("Menu_Suavizar");
-  EXPECT_FLOAT_EQ(v.estado.Espectro[200], 1.44f);
-  EXPECT_EQ(v.dialogos.punteroOcupado, 0);
-
-  Rampa(v.estado);
-  v.dialogos.accionesModal.push_back([](QDialog& d) {
-    prueba::Escribe(d, "Text_Factor", "2");
-    prueba::Pulsa(d, "Command1");
-  });
-  v.Pulsa("Menu_Multiplicar");
-  EXPECT_EQ(v.estado.Espectro[400], 400.0f);
-  v.Pulsa("Menu_Multiplicar");  // closed by its frame: nothing is multiplied
-  EXPECT_EQ(v.estado.Espectro[400], 400.0f);
-  v.dialogos.accionesModal.push_back([](QDialog& d) {
-    prueba::Escribe(d, "Text_Factor", "1e300");
-    prueba::Pulsa(d, "Command1");
-  });
-  v.Pulsa("Menu_Multiplicar");
-  EXPECT_EQ(v.estado.Espectro[400], 400.0f);
-  ASSERT_EQ(v.dialogos.mensajes.size(), 1u);
-  EXPECT_EQ(v.dialogos.mensajes[0].texto.toStdString(), TextoError(codigo::Desbordamiento));
-  v.dialogos.accionesModal.push_back([](QDialog& d) { prueba::Pulsa(d, "Command1"); });
-  v.Pulsa("Menu_Multiplicar");  // an empty text is 0, as typed
-  EXPECT_EQ(v.estado.Espectro, Espectro401{});
-
-  Rampa(v.estado);
-  v.Pulsa("CopiarEnX");
-  v.Pulsa("Grafica_Sumar");
-  v.Pulsa("Grafica_Sumar");
-  EXPECT_EQ(v.estado.Espectro[10], 15.0f);
-  EXPECT_EQ(v.estado.RegistroX[10], 5.0f);
 }
 
 }  // namespace
