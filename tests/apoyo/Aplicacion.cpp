@@ -13,6 +13,7 @@ void AseguraAplicacion() {
   static char nombre[] = "pruebas";
   static char* argv[] = {nombre, nullptr};
   new QApplication(argc, argv);
+  QApplication::setCursorFlashTime(0);  // a text cursor, where one shows, shows in every picture
   ui::SustituyeFuentes();
 }
 

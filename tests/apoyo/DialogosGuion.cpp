@@ -4,9 +4,11 @@ namespace varlek::prueba {
 
 std::optional<QString> DialogosGuion::Responde(bool salvar, const ui::OpcionesFichero& opciones) {
   ficherosPedidos.push_back({salvar, opciones});
-  if (respuestasFichero.empty()) return std::nullopt;
-  std::optional<QString> respuesta = std::move(respuestasFichero.front());
-  respuestasFichero.pop_front();
+  std::optional<QString> respuesta;
+  if (!respuestasFichero.empty()) {
+    respuesta.swap(respuestasFichero.front());
+    respuestasFichero.pop_front();
+  }
   return respuesta;
 }
 

@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 
 #include "apoyo/Entorno.h"
+#include "apoyo/Referencia.h"
 #include "guide/DocumentoQt.h"
 #include "guide/LectorRtf.h"
 
@@ -22,9 +23,12 @@ struct GuionVentana : ::testing::Test {
 
   void SetUp() override { v.estado.DirectorioInicial = inicio.path().toStdString(); }
   // A left click on a label, as the mouse gives it; the window it opens is
-  // looked at and closed by its button.
-  void Pincha(const char* etiqueta) {
-    v.dialogos.accionesModal.push_back([this](QDialog& d) {
+  // looked at (and compared with its picture) and closed by its button.
+  void Pincha(const char* etiqueta, const char* referencia = nullptr) {
+    v.dialogos.accionesModal.push_back([this, referencia](QDialog& d) {
+      if (referencia != nullptr) {
+        EXPECT_TRUE(ComoReferencia(d, referencia));
+      }
       if (auto* texto = d.findChild<QTextBrowser*>("Texto")) vistos << texto->toPlainText();
       if (auto* version = d.findChild<QLabel*>("Label8")) vistos << version->text();
       prueba::Pulsa(d, "Command1");
@@ -51,12 +55,13 @@ TEST_F(GuionVentana, EachLinkOpensItsChapterFromTheStartDirectory) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray("{\\rtf1 ") + nombre + "\\par}");
   }
-  for (const char* etiqueta : {"Label3", "Label4", "Label5"}) Pincha(etiqueta);
+  Pincha("Label3", "Guion");
+  for (const char* etiqueta : {"Label4", "Label5"}) Pincha(etiqueta);
   EXPECT_EQ(vistos, (QStringList{"Intro", "Programa", incorporado.toPlainText()}));
 }
 
 TEST_F(GuionVentana, AboutBoxShowsItsTexts) {
-  Pincha("Label6");
+  Pincha("Label6", "Acerca");
   ASSERT_EQ(vistos.size(), 1);
   EXPECT_TRUE(QRegularExpression("^Versión \\d+\\.\\d+").match(vistos[0]).hasMatch()) << vistos[0].toStdString();
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "apoyo/Entorno.h"
+#include "apoyo/Referencia.h"
 #include "dialogos/PruebaDialogo.h"
 #include "state/Angulos.h"
 #include "structure/Estructu.h"
@@ -28,49 +29,33 @@ struct EstructuVentana : prueba::PruebaDialogo {
   QColor En(const Estructu& w, double x, double y) const { return w.Superficie->PixelEn(x, y); }
 };
 
+// The lattice, the families (0, 1) and (1, 1) with a dotted construction
+// line, then (1, 1) levelled: a runs at 225° and the lines are gone.
 TEST_F(EstructuVentana, WorkedCrystalFamiliesConstructionLinesAndTurning) {
   Estructu w(estado, dialogos, &principal);
-  w.show();
-  for (int i = -5; i <= 5; ++i)
-    for (int j = -5; j <= 5; ++j) {
-      EXPECT_EQ(En(w, 40 * i, 40 * j), kAzul) << i << " " << j;
-      EXPECT_EQ(En(w, 40 * i + 20, 40 * j + 20), kFondo) << i << " " << j;
-    }
+  EXPECT_TRUE(prueba::ComoReferencia(w, "Estructu"));
   Escribe(w, "Text_a", "0");
   Escribe(w, "Text_b", "1");
   EXPECT_EQ(w.Command2->text(), "Dibujar familia [ 0, 1]");
-  Pulsa(w, "Command2");  // (0, 1): 9 lines, -160 to 160
+  Pulsa(w, "Command2");
   Escribe(w, "Text_a", "1");
-  Pulsa(w, "Command2");  // (1, 1) added: 15 lines 28.28 apart
-  EXPECT_EQ(En(w, 20, 160), kRojo);
-  EXPECT_EQ(En(w, 20, 200), kFondo);
-  EXPECT_EQ(En(w, 20, 28.28), kRojo);
-
-  const int desde = w.Superficie->APixel(-440, 0).x(), hasta = w.Superficie->APixel(-260, 0).x();
-  auto azules = [&](double y) {
-    int n = 0;
-    for (int x = desde; x <= hasta; ++x)
-      n += w.Superficie->Imagen().pixelColor(x, w.Superficie->APixel(0, y).y()) == kAzul;
-    return n;
-  };
+  Pulsa(w, "Command2");
+  EXPECT_EQ(En(w, 20, 28.28), kRojo);  // (1, 1): lines 28.28 apart
   for (const auto& [x, y] : {std::pair{-450, 300}, {-250, 300}, {-450, 350}}) w.Superficie->AlPulsar(1, x, y);
-  EXPECT_EQ(azules(350), 0);  // three clicks: one dotted line, some pixels but not all
-  EXPECT_GT(azules(300), (hasta - desde) / 4);
-  EXPECT_LT(azules(300), (hasta - desde) * 3 / 4);
-  // Levelling (1, 1) repaints: a now runs at 225°, no lines are left.
+  EXPECT_TRUE(prueba::ComoReferencia(w.Superficie->Imagen(), "familias"));
   Pulsa(w, "Command3");
-  EXPECT_EQ(azules(300), 0);
-  EXPECT_EQ(En(w, 40, 0), kFondo);
   EXPECT_EQ(En(w, -40 * std::sqrt(0.5), -40 * std::sqrt(0.5)), kAzul);
+  EXPECT_TRUE(prueba::ComoReferencia(w.Superficie->Imagen(), "nivelado"));
   EXPECT_TRUE(dialogos.mensajes.empty());
 }
 
+// Atoms of any factor are drawn; a family without spacing only reports; a
+// family half a million lines deep is a solid band; a problem crystal shows
+// only the refusal, and the buttons are inert.
 TEST_F(EstructuVentana, AnyFactorIsDrawnFamiliesWithoutSpacingOnlyReportAndProblemCrystalsStayHidden) {
   estado.NumAtomos = 2, estado.AtomoF[1] = 0.25f, estado.AtomoF[2] = 2.5f;
   estado.AtomoX[2] = estado.AtomoY[2] = 0.5;
   Estructu w(estado, dialogos, &principal);
-  EXPECT_EQ(En(w, 0, 0), QColor(Qt::white));
-  EXPECT_EQ(En(w, 20, 20), QColor(Qt::black));
   const QImage antes = w.Superficie->Imagen();
   Escribe(w, "Text_a", "0");
   Escribe(w, "Text_b", "0");
@@ -78,27 +63,17 @@ TEST_F(EstructuVentana, AnyFactorIsDrawnFamiliesWithoutSpacingOnlyReportAndProbl
   ASSERT_EQ(dialogos.mensajes.size(), 1u);
   EXPECT_EQ(dialogos.mensajes[0].texto.toStdString(), TextoError(codigo::DivisionPorCero));
   EXPECT_EQ(w.Superficie->Imagen(), antes);
-  // Half a million lines closer than a pixel: a solid red band.
   Escribe(w, "Text_a", "40000");
   Escribe(w, "Text_b", "40000");
   w.Command2->click();
-  for (double y = -195; y <= 195; y += 5) EXPECT_EQ(En(w, -300, y), kRojo) << y;
+  EXPECT_TRUE(prueba::ComoReferencia(w.Superficie->Imagen(), "factores-y-banda"));
 
-  // A problem crystal shows only the refusal, and the buttons are inert.
   estado.Problema = 1, estado.NumAtomos = 1, estado.AtomoF[1] = 1;  // blue atoms, were they drawn
   Estructu p(estado, dialogos, &principal);
-  const QImage imagen = p.Superficie->Imagen();
-  int oscuros = 0, azules = 0;  // the refusal's text, and not one atom
-  for (int y = 0; y < imagen.height(); ++y)
-    for (int x = 0; x < imagen.width(); ++x) {
-      oscuros += imagen.pixelColor(x, y) == QColor(200, 0, 0);
-      azules += imagen.pixelColor(x, y) == kAzul;
-    }
-  EXPECT_GT(oscuros, 50);
-  EXPECT_EQ(azules, 0);
+  EXPECT_TRUE(prueba::ComoReferencia(p.Superficie->Imagen(), "problema"));
   p.Command2->click();
   p.Command3->click();  // nor is the crystal turned
-  EXPECT_EQ(p.Superficie->Imagen(), imagen);
+  EXPECT_TRUE(prueba::ComoReferencia(p.Superficie->Imagen(), "problema"));
   EXPECT_TRUE(p.Command2->toolTip().isEmpty());
   EXPECT_EQ(estado.GiroCristal, 0);
 }
@@ -110,6 +85,9 @@ TEST_F(EstructuVentana, GiroShowsDegreesAndStoresRadiansOnAceptarOnly) {
   for (int i = 0; i < 3; ++i) {
     Giro g(estado, dialogos, &principal);
     EXPECT_EQ(prueba::Lee(g, "Text1"), pasos[i].mostrado);
+    if (i == 0) {
+      EXPECT_TRUE(prueba::ComoReferencia(g, "Giro"));
+    }
     g.show();
     Escribe(g, "Text1", pasos[i].texto);
     Pulsa(g, pasos[i].boton);

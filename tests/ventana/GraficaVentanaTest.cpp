@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 
 #include "apoyo/Entorno.h"
+#include "apoyo/Referencia.h"
 #include "crystal/CristalesProblema.h"
 #include "ui/Lienzo.h"
 #include "ui/SuperficieVentana.h"
@@ -33,13 +34,7 @@ TEST(GraficaVentana, LimitsEnteredRepaintTheSchematicAndRelabelThePlot) {
   EXPECT_EQ(Angulos(*v.graf)[1], " 102.");
   // Labels stand centred under their tick marks, below the plot; the
   // intensity labels end to the left of it.
-  const ui::SuperficieVentana& superficie = *v.graf->Superficie;
-  const QRect plot = v.graf->Graf_Espectro->geometry();
-  const auto& primero = superficie.Textos().front();
-  EXPECT_GT(primero.esquina.y(), plot.bottom());
-  EXPECT_NEAR(primero.esquina.x() + superficie.MideTexto(primero.texto).width() / 2.0, plot.left(), 1);
-  const auto& cien = superficie.Textos()[11];
-  EXPECT_LT(cien.esquina.x() + superficie.MideTexto(cien.texto).width(), plot.left());
+  EXPECT_TRUE(prueba::ComoReferencia(*v.graf, "principal-100-125"));
 }
 
 TEST(GraficaVentana, RedrawThenEraseLeavesOnlyTheTickMarksAndANewSchematicAndTheCursorReadout) {
