@@ -48,7 +48,8 @@ TEST(Metarchivo, LinesPolygonsAndReusedObjects) {
   w.Registro(0x041B, {40, 30, 20, 10});                 // rectangle: bottom, right, top, left
   w.Registro(0x01F0, {0});                              // pen 0 deleted; the next object takes slot 0
   w.Registro(0x02FA, {5, 0, 0, 0, 0});                  // a null pen
-  w.Selecciona(0).Registro(0x0213, {0, 0});
+  w.Registro(0x02FC, {1, 0, 0, 0});                     // brush 2: a null brush
+  w.Selecciona(0).Selecciona(2).Registro(0x0213, {0, 0});
   w.Registro(0x0A32, {8, 6, 2, 4, 1, 2, 3, 4}, "ab");  // ext text out with a clipping rectangle
   w.Registro(0x1234, {1, 2, 3});                       // unknown: skipped
   w.Fuente(-100, "Arial").Selecciona(9);               // beyond the table: ignored
@@ -67,7 +68,9 @@ TEST(Metarchivo, LinesPolygonsAndReusedObjects) {
   EXPECT_EQ(d[0].brocha.color, (ColorRgb{0, 0, 255}));
   EXPECT_EQ(d[0].ventana, (VentanaWmf{10, 20, 100, -50}));
   EXPECT_EQ(d[2].tipo, TipoDibujoWmf::Poligono);
+  EXPECT_TRUE(d[0].brocha.visible);
   EXPECT_FALSE(d[4].lapiz.visible);
+  EXPECT_FALSE(d[4].brocha.visible);
   EXPECT_EQ(d[5].texto, "ab");
 }
 

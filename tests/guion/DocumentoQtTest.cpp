@@ -108,9 +108,10 @@ TEST_F(DocumentoQt, VarlekGuionConvertsAChapter) {
   for (const QStringList& argumentos : {QStringList{dir.filePath("no-existe.rtf")},
                                         {entrada, "-o", dir.filePath("no/existe.pdf")},
                                         {entrada, "-x"},
+                                        {entrada, "-o"},
                                         {}})
     codigos << Ejecuta(argumentos).first;
-  EXPECT_EQ(codigos, (QList<int>{1, 1, 2, 2}));
+  EXPECT_EQ(codigos, (QList<int>{1, 1, 2, 2, 2}));
   const auto ayuda = Ejecuta({"--help"});
   EXPECT_EQ(ayuda.first, 0);
   EXPECT_FALSE(ayuda.second.isEmpty());
