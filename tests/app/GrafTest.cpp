@@ -5,14 +5,10 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QToolBar>
-#include <cmath>
-#include <utility>
 #include <vector>
 
 #include "apoyo/Entorno.h"
 #include "apoyo/Referencia.h"
-#include "ui/Lienzo.h"
-#include "ui/SuperficieVentana.h"
 
 namespace varlek {
 namespace {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QMouseEvent>
 
 #include "apoyo/Entorno.h"
