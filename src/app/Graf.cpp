@@ -12,6 +12,7 @@
 
 #include "ui/Controles.h"
 #include "ui/Dialogos.h"
+#include "ui/EtiquetaPulsable.h"
 #include "ui/Lienzo.h"
 #include "ui/Paleta.h"
 #include "ui/SuperficieVentana.h"
@@ -43,6 +44,49 @@ constexpr std::pair<const char*, const char*> kImagenes[] = {
     {"open.bmp", "abrir"},  {"save.bmp", "guardar"},    {"lanzar.bmp", "lanzar"},
     {"param.bmp", "param"}, {"cristal.bmp", "cristal"}, {"parar.bmp", "parar"},
 };
+
+// A submenu of the menu bar or of a menu, named as its menu item.
+template <typename Padre>
+QMenu* Submenu(Padre* padre, const char* nombre, const QString& titulo) {
+  QMenu* menu = padre->addMenu(titulo);
+  menu->setObjectName(nombre);
+  menu->menuAction()->setObjectName(nombre);
+  return menu;
+}
+
+// A menu item that runs a handler of the main window.
+void Item(Graf* ventana, QMenu* menu, const char* nombre, const QString& titulo, void (Graf::*handler)()) {
+  QAction* accion = menu->addAction(titulo);
+  accion->setObjectName(nombre);
+  QObject::connect(accion, &QAction::triggered, ventana, [ventana, handler] { (ventana->*handler)(); });
+}
+
+// The image store: the bitmaps from the working directory (the built-in
+// copy of one that is not there), grey (192, 192, 192) transparent.
+void CargaImagenes(QStringList& claves, QMap<QString, QPixmap>& imagenes) {
+  claves.clear();
+  imagenes.clear();
+  for (const auto& [fichero, clave] : kImagenes) {
+    QPixmap imagen(QDir::current().filePath(fichero));
+    if (imagen.isNull()) imagen = QPixmap(QString(":/imagenes/") + fichero);
+    if (!imagen.isNull()) imagen.setMask(imagen.createMaskFromColor(QColor(192, 192, 192)));
+    claves << clave;
+    imagenes.insert(clave, imagen);
+  }
+}
+
+void CreaBarra(QToolBar& barra, const QMap<QString, QPixmap>& imagenes) {
+  barra.clear();
+  barra.addSeparator();
+  for (const Boton& boton : kBotones) {
+    QAction* accion = barra.addAction(QIcon(imagenes.value(boton.clave)), QString());
+    accion->setObjectName(QString("Toolbar1_") + boton.clave);
+    accion->setData(QString(boton.clave));
+    accion->setToolTip(boton.tooltip);
+    accion->setWhatsThis(accion->toolTip());
+  }
+}
+
 }  // namespace
 
 Graf::Graf(Estado& estado, ui::Dialogos& dialogos, QWidget* padre)
@@ -54,7 +98,6 @@ Graf::Graf(Estado& estado, ui::Dialogos& dialogos, QWidget* padre)
   Reloj.setObjectName("Reloj");
   Reloj.setInterval(25);
   Reloj.setTimerType(Qt::PreciseTimer);
-  Reloj.stop();
   connect(&Reloj, &QTimer::timeout, this, &Graf::Reloj_Timer);
 }
 
@@ -95,7 +138,10 @@ void Graf::CreaControles() {
   Label5 = ui::Etiqueta(Frame1, "Label5", "3) Simulaciones", TwRect(240, 1440, 1455, 255), arial, azul);
   Label6 = ui::Etiqueta(Frame1, "Label6", "Acerca de ...", TwRect(720, 360, 1095, 375),
                         ui::Fuente("Arial", 9, false, true), QColor(0, 128, 0));
-  ConectaGuion();
+  ui::HazPulsable(*Label3, [this] { Label3_Click(); });
+  ui::HazPulsable(*Label4, [this] { Label4_Click(); });
+  ui::HazPulsable(*Label5, [this] { Label5_Click(); });
+  ui::HazPulsable(*Label6, [this] { Label6_Click(); });
 
   const QFont sansNegrita = ui::Fuente("MS Sans Serif", 8.25, true);
   Esquema = new ui::Lienzo(Superficie);
@@ -118,103 +164,65 @@ void Graf::CreaControles() {
   PuntX = ui::CajaTexto(Superficie, "PuntX", TwRect(120, 6840, 615, 285), font());
 }
 
-QMenu* Graf::Submenu(QMenu* padre, const char* nombre, const QString& titulo) {
-  QMenu* menu = padre != nullptr ? padre->addMenu(titulo) : menuBar()->addMenu(titulo);
-  menu->setObjectName(nombre);
-  menu->menuAction()->setObjectName(nombre);
-  return menu;
-}
-
-QAction* Graf::Item(QMenu* menu, const char* nombre, const QString& titulo, void (Graf::*handler)()) {
-  QAction* accion = menu->addAction(titulo);
-  accion->setObjectName(nombre);
-  if (handler != nullptr) connect(accion, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-  return accion;
-}
-
 void Graf::CreaMenus() {
-  QMenu* fichero = Submenu(nullptr, "Menu_Fichero", "Fichero");
-  Item(fichero, "Menu_Fichero_Salvar", "Salvar", &Graf::Menu_Fichero_Salvar_Click);
-  Item(fichero, "Menu_Fichero_Cargar", "Cargar", &Graf::Menu_Fichero_Cargar_Click);
-  Item(fichero, "Menu_Fichero_Salir", "Salir", &Graf::Menu_Fichero_Salir_Click);
+  QMenu* fichero = Submenu(menuBar(), "Menu_Fichero", "Fichero");
+  Item(this, fichero, "Menu_Fichero_Salvar", "Salvar", &Graf::Menu_Fichero_Salvar_Click);
+  Item(this, fichero, "Menu_Fichero_Cargar", "Cargar", &Graf::Menu_Fichero_Cargar_Click);
+  Item(this, fichero, "Menu_Fichero_Salir", "Salir", &Graf::Menu_Fichero_Salir_Click);
 
-  QMenu* cristal = Submenu(nullptr, "Menu_Cristal", "Cristal");
-  Item(cristal, "Menu_Parametros", "Parámetros", &Graf::Menu_Parametros_Click);
-  Item(cristal, "Cristal_Mostrar", "Mostrar estructura", &Graf::Cristal_Mostrar_Click);
-  Item(cristal, "Cristal_Girar", "Girar", &Graf::Cristal_Girar_Click);
+  QMenu* cristal = Submenu(menuBar(), "Menu_Cristal", "Cristal");
+  Item(this, cristal, "Menu_Parametros", "Parámetros", &Graf::Menu_Parametros_Click);
+  Item(this, cristal, "Cristal_Mostrar", "Mostrar estructura", &Graf::Cristal_Mostrar_Click);
+  Item(this, cristal, "Cristal_Girar", "Girar", &Graf::Cristal_Girar_Click);
   QMenu* problema = Submenu(cristal, "Cristal_Problema", "Cristales problema");
   QMenu* planos = Submenu(problema, "Cristales_Planos", "Cristales planos");
-  Item(planos, "Cristal_1", "Cristal 1", &Graf::Cristal_1_Click);
-  Item(planos, "Cristal_2", "Cristal 2", &Graf::Cristal_2_Click);
-  Item(planos, "Cristal_3", "Cristal 3", &Graf::Cristal_3_Click);
-  Item(planos, "Cristal_4", "Cristal 4", &Graf::Cristal_4_Click);
-  Item(planos, "Cristal_5", "Cristal 5", &Graf::Cristal_5_Click);
+  Item(this, planos, "Cristal_1", "Cristal 1", &Graf::Cristal_1_Click);
+  Item(this, planos, "Cristal_2", "Cristal 2", &Graf::Cristal_2_Click);
+  Item(this, planos, "Cristal_3", "Cristal 3", &Graf::Cristal_3_Click);
+  Item(this, planos, "Cristal_4", "Cristal 4", &Graf::Cristal_4_Click);
+  Item(this, planos, "Cristal_5", "Cristal 5", &Graf::Cristal_5_Click);
   QMenu* polvo = Submenu(problema, "Cristal_Problema_Polvo", "Difractogramas de polvo");
-  Item(polvo, "Muestra1", "Muestra 1", &Graf::Muestra1_Click);
-  Item(polvo, "Muestra2", "Muestra 2", &Graf::Muestra2_Click);
-  Item(polvo, "Muestra3", "Muestra 3", &Graf::Muestra3_Click);
-  Item(cristal, "Cerrar_Problema", "Cerrar problema", &Graf::Cerrar_Problema_Click);
+  Item(this, polvo, "Muestra1", "Muestra 1", &Graf::Muestra1_Click);
+  Item(this, polvo, "Muestra2", "Muestra 2", &Graf::Muestra2_Click);
+  Item(this, polvo, "Muestra3", "Muestra 3", &Graf::Muestra3_Click);
+  Item(this, cristal, "Cerrar_Problema", "Cerrar problema", &Graf::Cerrar_Problema_Click);
 
-  QMenu* barrido = Submenu(nullptr, "Menu_Barrido", "Barrido");
-  Item(barrido, "Barrido_LambdaX", "Longitud de onda RX", &Graf::Barrido_LambdaX_Click);
-  Item(barrido, "Barrido_Limites", "Límites", &Graf::Barrido_Limites_Click);
-  Item(barrido, "Barrido_Lanzar", "Lanzar", &Graf::Barrido_Lanzar_Click);
-  Item(barrido, "Barrido_Detener", "Detener", &Graf::Barrido_Detener_Click);
-  Item(barrido, "Barrido_Inicializar", "Inicializar", &Graf::Barrido_Inicializar_Click);
+  QMenu* barrido = Submenu(menuBar(), "Menu_Barrido", "Barrido");
+  Item(this, barrido, "Barrido_LambdaX", "Longitud de onda RX", &Graf::Barrido_LambdaX_Click);
+  Item(this, barrido, "Barrido_Limites", "Límites", &Graf::Barrido_Limites_Click);
+  Item(this, barrido, "Barrido_Lanzar", "Lanzar", &Graf::Barrido_Lanzar_Click);
+  Item(this, barrido, "Barrido_Detener", "Detener", &Graf::Barrido_Detener_Click);
+  Item(this, barrido, "Barrido_Inicializar", "Inicializar", &Graf::Barrido_Inicializar_Click);
 
-  QMenu* grafica = Submenu(nullptr, "Menu_Grafica", "Gráfica");
-  Item(grafica, "Menu_Borrar", "Borrar", &Graf::Menu_Borrar_Click);
-  Item(grafica, "Menu_Dibujar", "Volver a dibujar", &Graf::Menu_Dibujar_Click);
-  Item(grafica, "Menu_Suavizar", "Suavizar", &Graf::Menu_Suavizar_Click);
-  Item(grafica, "Menu_Multiplicar", "Multiplicar", &Graf::Menu_Multiplicar_Click);
-  Item(grafica, "Grafica_Sumar", "Sumar Registro X", &Graf::Grafica_Sumar_Click);
+  QMenu* grafica = Submenu(menuBar(), "Menu_Grafica", "Gráfica");
+  Item(this, grafica, "Menu_Borrar", "Borrar", &Graf::Menu_Borrar_Click);
+  Item(this, grafica, "Menu_Dibujar", "Volver a dibujar", &Graf::Menu_Dibujar_Click);
+  Item(this, grafica, "Menu_Suavizar", "Suavizar", &Graf::Menu_Suavizar_Click);
+  Item(this, grafica, "Menu_Multiplicar", "Multiplicar", &Graf::Menu_Multiplicar_Click);
+  Item(this, grafica, "Grafica_Sumar", "Sumar Registro X", &Graf::Grafica_Sumar_Click);
 
-  QMenu* registros = Submenu(nullptr, "Menu_Registros", "Registros");
+  QMenu* registros = Submenu(menuBar(), "Menu_Registros", "Registros");
   QMenu* copiarEn = Submenu(registros, "Menu_Copiar_En", "Copiar en...");
-  Item(copiarEn, "CopiarEnX", "Registro X", &Graf::CopiarEnX_Click);
-  Item(copiarEn, "CopiarEnY", "Registro Y", &Graf::CopiarEnY_Click);
-  Item(copiarEn, "CopiarEnZ", "Registro Z", &Graf::CopiarEnZ_Click);
+  Item(this, copiarEn, "CopiarEnX", "Registro X", &Graf::CopiarEnX_Click);
+  Item(this, copiarEn, "CopiarEnY", "Registro Y", &Graf::CopiarEnY_Click);
+  Item(this, copiarEn, "CopiarEnZ", "Registro Z", &Graf::CopiarEnZ_Click);
   QMenu* copiarDesde = Submenu(registros, "Menu_Copiar_Desde", "Copiar desde...");
-  Item(copiarDesde, "CopiarDesdeX", "Registro X", &Graf::CopiarDesdeX_Click);
-  Item(copiarDesde, "CopiarDesdeY", "Registro Y", &Graf::CopiarDesdeY_Click);
-  Item(copiarDesde, "CopiarDesdeZ", "Registro Z", &Graf::CopiarDesdeZ_Click);
+  Item(this, copiarDesde, "CopiarDesdeX", "Registro X", &Graf::CopiarDesdeX_Click);
+  Item(this, copiarDesde, "CopiarDesdeY", "Registro Y", &Graf::CopiarDesdeY_Click);
+  Item(this, copiarDesde, "CopiarDesdeZ", "Registro Z", &Graf::CopiarDesdeZ_Click);
   QMenu* mostrar = Submenu(registros, "Menu_Mostrar", "Mostrar...");
-  Item(mostrar, "MostrarX", "Registro X", &Graf::MostrarX_Click);
-  Item(mostrar, "MostrarY", "Registro Y", &Graf::MostrarY_Click);
-  Item(mostrar, "MostrarZ", "Registro Z", &Graf::MostrarZ_Click);
+  Item(this, mostrar, "MostrarX", "Registro X", &Graf::MostrarX_Click);
+  Item(this, mostrar, "MostrarY", "Registro Y", &Graf::MostrarY_Click);
+  Item(this, mostrar, "MostrarZ", "Registro Z", &Graf::MostrarZ_Click);
   QMenu* salvar = Submenu(registros, "Menu_Registros_Salvar", "Salvar...");
-  Item(salvar, "Salvar_RegistroX", "Registro X", &Graf::Salvar_RegistroX_Click);
-  Item(salvar, "Salvar_RegistroY", "RegistroY", &Graf::Salvar_RegistroY_Click);
-  Item(salvar, "Salvar_RegistroZ", "Registro Z", &Graf::Salvar_RegistroZ_Click);
-}
-
-void Graf::CargaImagenes() {
-  ImageList1Claves.clear();
-  ImageList1.clear();
-  for (const auto& [fichero, clave] : kImagenes) {
-    QPixmap imagen(QDir::current().filePath(fichero));
-    if (imagen.isNull()) imagen = QPixmap(QString(":/imagenes/") + fichero);
-    if (!imagen.isNull()) imagen.setMask(imagen.createMaskFromColor(QColor(192, 192, 192)));
-    ImageList1Claves << clave;
-    ImageList1.insert(clave, imagen);
-  }
-}
-
-void Graf::CreaBarra() {
-  Toolbar1->clear();
-  Toolbar1->addSeparator();
-  for (const Boton& boton : kBotones) {
-    QAction* accion = Toolbar1->addAction(QIcon(ImageList1.value(boton.clave)), QString());
-    accion->setObjectName(QString("Toolbar1_") + boton.clave);
-    accion->setData(QString(boton.clave));
-    accion->setToolTip(boton.tooltip);
-    accion->setWhatsThis(accion->toolTip());
-  }
+  Item(this, salvar, "Salvar_RegistroX", "Registro X", &Graf::Salvar_RegistroX_Click);
+  Item(this, salvar, "Salvar_RegistroY", "RegistroY", &Graf::Salvar_RegistroY_Click);
+  Item(this, salvar, "Salvar_RegistroZ", "Registro Z", &Graf::Salvar_RegistroZ_Click);
 }
 
 void Graf::Form_Load() {
-  CargaImagenes();
-  CreaBarra();
+  CargaImagenes(ImageList1Claves, ImageList1);
+  CreaBarra(*Toolbar1, ImageList1);
   IniciaBarrido();
   estado_.DirectorioInicial = QDir::toNativeSeparators(QDir::currentPath()).toStdString();
 }
@@ -227,7 +235,7 @@ void Graf::Form_Paint() {
 void Graf::Toolbar1_ButtonClick(const QString& clave) {
   for (const Boton& boton : kBotones) {
     if (clave == boton.clave) {
-      if (boton.handler != nullptr) (this->*boton.handler)();
+      (this->*boton.handler)();
       return;
     }
   }

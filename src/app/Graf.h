@@ -12,11 +12,9 @@
 
 #include "state/Estado.h"
 
-class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QToolBar;
 
 namespace varlek::ui {
@@ -84,6 +82,9 @@ class Graf : public QMainWindow {
   // Schematic.
   void Esquema_Paint();
   void DibujaCristal(const QColor& color);
+  // A detector mark: the short radial stroke at the rim of the detector
+  // circle at `angulo` (radians), solid.
+  void DibujaMarca(double angulo, const QColor& color);
 
   // Plot.
   void Graf_Espectro_Paint();
@@ -145,28 +146,12 @@ class Graf : public QMainWindow {
 
   void CreaControles();
   void CreaMenus();
-  void CreaBarra();
-  void CargaImagenes();
-  QAction* Item(QMenu* menu, const char* nombre, const QString& titulo, void (Graf::*handler)());
-  QMenu* Submenu(QMenu* padre, const char* nombre, const QString& titulo);
 
-  void CargaProblema(int n);
-  // Guide: the four labels answer clicks; a chapter opens in a fresh window.
-  void ConectaGuion();
-  void AbreGuion(const QString& capitulo);
-  // The moving parts of a scan step on the schematic, dotted: the beam axis
-  // and the diffracted beam, in `color` (erasing in white).
-  void DibujaEje(const QColor& color);
-  void DibujaHaz(const QColor& color);
-  // Stops the scan's timer; the screen shows the schematic as it stands.
-  void DetieneReloj();
-
-  // Registers: true when the register covers the screen's range; otherwise
-  // the warning is shown and, on "Aceptar", the register replaces the screen.
-  bool RangoDePantalla(char letra);
+  // Registers: a register of another range than the screen's shows the
+  // warning, and on "Aceptar" replaces the screen, drawn anew.
+  void AvisaYReemplaza(char letra);
   void CopiaDesde(char letra);
   void Muestra(char letra);
-  void PideYSalvaRegistro(char letra);
   // Files: the file dialog of "Salvar" or "Cargar" (NombreFichero on
   // confirming), and a save reported through the error message.
   std::optional<QString> PideFichero(bool salvar);

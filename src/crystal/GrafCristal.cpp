@@ -13,17 +13,22 @@ void Graf::Menu_Parametros_Click() {
   dialogos_.MuestraModal(ventana);
 }
 
-void Graf::CargaProblema(int n) {
-  dialogos_.Mensaje(this, ui::kTituloInformacion, QString::fromStdString(AvisoCristalProblema(n)));
-  CargaCristalProblema(estado_, n);
-  dialogos_.Mensaje(this, ui::kTituloInformacion, QString::fromStdString(ConfirmacionCristalProblema(n)));
+namespace {
+
+// Problem crystal n, between its warning and its confirmation.
+void CargaProblema(Estado& e, ui::Dialogos& dialogos, QWidget* principal, int n) {
+  dialogos.Mensaje(principal, ui::kTituloInformacion, QString::fromStdString(AvisoCristalProblema(n)));
+  CargaCristalProblema(e, n);
+  dialogos.Mensaje(principal, ui::kTituloInformacion, QString::fromStdString(ConfirmacionCristalProblema(n)));
 }
 
-void Graf::Cristal_1_Click() { CargaProblema(1); }
-void Graf::Cristal_2_Click() { CargaProblema(2); }
-void Graf::Cristal_3_Click() { CargaProblema(3); }
-void Graf::Cristal_4_Click() { CargaProblema(4); }
-void Graf::Cristal_5_Click() { CargaProblema(5); }
+}  // namespace
+
+void Graf::Cristal_1_Click() { CargaProblema(estado_, dialogos_, this, 1); }
+void Graf::Cristal_2_Click() { CargaProblema(estado_, dialogos_, this, 2); }
+void Graf::Cristal_3_Click() { CargaProblema(estado_, dialogos_, this, 3); }
+void Graf::Cristal_4_Click() { CargaProblema(estado_, dialogos_, this, 4); }
+void Graf::Cristal_5_Click() { CargaProblema(estado_, dialogos_, this, 5); }
 
 void Graf::Cerrar_Problema_Click() {
   IniciaBarrido();

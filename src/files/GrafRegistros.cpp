@@ -4,42 +4,41 @@
 #include "app/Graf.h"
 #include "files/Aviso.h"
 #include "files/Registros.h"
+#include "spectrum/Ejes.h"
 #include "ui/Dialogos.h"
 #include "ui/Lienzo.h"
 #include "ui/Paleta.h"
 
 namespace varlek {
 
-bool Graf::RangoDePantalla(char letra) {
-  if (MismoRango(estado_, letra)) return true;
+void Graf::AvisaYReemplaza(char letra) {
   Aviso ventana(estado_, this);
   dialogos_.MuestraModal(ventana);
-  if (estado_.RespuestaAviso == 1) {
-    ReemplazaPantalla(estado_, letra);
-    Graf_Espectro_Paint();
-    Form_Paint();
-    // Drawn point by point in the plot's own pen, not by the curve rule.
-    for (int i = 0; i <= 400; ++i) Graf_Espectro->Punto(i / 4.0, estado_.Espectro[i]);
-  }
-  return false;
+  if (estado_.RespuestaAviso != 1) return;
+  ReemplazaPantalla(estado_, letra);
+  Graf_Espectro_Paint();
+  Form_Paint();
+  // Drawn point by point in the plot's own pen, not by the curve rule.
+  for (int i = 0; i <= 400; ++i) Graf_Espectro->Punto(XDeRanura(i), estado_.Espectro[i]);
 }
 
 void Graf::CopiaDesde(char letra) {
-  if (!RangoDePantalla(letra)) return;
+  if (!MismoRango(estado_, letra)) {
+    AvisaYReemplaza(letra);
+    return;
+  }
   estado_.Espectro = RegistroDe(estado_, letra).puntos;
   Muestra(letra);
 }
 
 void Graf::Muestra(char letra) {
-  if (!RangoDePantalla(letra)) return;
+  if (!MismoRango(estado_, letra)) {
+    AvisaYReemplaza(letra);
+    return;
+  }
   const Registro r = RegistroDe(estado_, letra);
-  Graf_Espectro->FijaColorFrente(ui::Paleta(r.color));
+  ui::PlumaTemporal color(*Graf_Espectro, ui::Paleta(r.color));
   DibujaCurva(r.puntos);
-  Graf_Espectro->FijaColorFrente(ui::Paleta(0));
-}
-
-void Graf::PideYSalvaRegistro(char letra) {
-  if (PideFichero(true)) SalvaDatosEn(DatosDeRegistro(estado_, letra));
 }
 
 void Graf::CopiarEnX_Click() { CopiaEnRegistro(estado_, 'X'); }
@@ -51,9 +50,15 @@ void Graf::CopiarDesdeZ_Click() { CopiaDesde('Z'); }
 void Graf::MostrarX_Click() { Muestra('X'); }
 void Graf::MostrarY_Click() { Muestra('Y'); }
 void Graf::MostrarZ_Click() { Muestra('Z'); }
-void Graf::Salvar_RegistroX_Click() { PideYSalvaRegistro('X'); }
-void Graf::Salvar_RegistroY_Click() { PideYSalvaRegistro('Y'); }
-void Graf::Salvar_RegistroZ_Click() { PideYSalvaRegistro('Z'); }
+void Graf::Salvar_RegistroX_Click() {
+  if (PideFichero(true)) SalvaRegistroX();
+}
+void Graf::Salvar_RegistroY_Click() {
+  if (PideFichero(true)) SalvaRegistroY();
+}
+void Graf::Salvar_RegistroZ_Click() {
+  if (PideFichero(true)) SalvaRegistroZ();
+}
 void Graf::SalvaRegistroX() { SalvaDatosEn(DatosDeRegistro(estado_, 'X')); }
 void Graf::SalvaRegistroY() { SalvaDatosEn(DatosDeRegistro(estado_, 'Y')); }
 void Graf::SalvaRegistroZ() { SalvaDatosEn(DatosDeRegistro(estado_, 'Z')); }

@@ -1,5 +1,6 @@
 #include "scan/Barrido.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "scan/ModeloIntensidad.h"
@@ -49,8 +50,9 @@ void FijaLimites(Estado& e, double deltaMin, double deltaMax) {
   e.DeltaMedio = e.DeltaRad / 2;
 }
 
+void IniciaPaso(Estado& e) { e.DeltaMedio = e.DeltaRad / 2; }
+
 int CalculaPunto(Estado& e) {
-  e.DeltaMedio = e.DeltaRad / 2;
   EvaluaIntensidad(e);
   const int ranura = RanuraActual(e);
   e.Espectro[ranura] = e.Intensidad;
@@ -59,8 +61,16 @@ int CalculaPunto(Estado& e) {
 
 void CompletaBarrido(Estado& e) {
   do {
+    IniciaPaso(e);
     CalculaPunto(e);
   } while (!AvanzaAngulo(e));
+}
+
+int GrisMarca(float intensidad) {
+  const double nivel = std::floor(intensidad / 1.4);
+  // Not a number counts as beyond black, as in the powder ring.
+  if (!(nivel < 255)) return 0;
+  return 255 - static_cast<int>(std::max(nivel, 0.0));
 }
 
 }  // namespace varlek

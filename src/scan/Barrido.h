@@ -24,13 +24,22 @@ bool AvanzaAngulo(Estado& e);
 // when deltaMax lies beyond the range of a float.
 void FijaLimites(Estado& e, double deltaMin, double deltaMax);
 
-// The computing part of one scan step, the same for the window and the
-// command-line companion: DeltaMedio from DeltaRad, the intensity, and the
-// point stored at its slot. Returns the slot.
+// The start of a scan step: the crystal turns to half the scattering angle
+// (DeltaMedio from DeltaRad).
+void IniciaPaso(Estado& e);
+
+// The computing part of a scan step after IniciaPaso, the same for the
+// window and the command-line companion: the intensity, and the point stored
+// at its slot. Returns the slot.
 int CalculaPunto(Estado& e);
 
 // A whole scan from the current angle to its end, as the timer would run
 // it, without drawing.
 void CompletaBarrido(Estado& e);
+
+// The grey level of the detector mark that a step leaves for its point:
+// 255 (white) for 0 and below, one level darker every 1.4 plot units, 0
+// (black) from 357 up.
+int GrisMarca(float intensidad);
 
 }  // namespace varlek

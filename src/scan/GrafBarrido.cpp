@@ -8,6 +8,7 @@
 #include "scan/Esquema.h"
 #include "scan/Lambda.h"
 #include "scan/Limites.h"
+#include "spectrum/Ejes.h"
 #include "state/Angulos.h"
 #include "state/ErrorVarlek.h"
 #include "state/Numeros.h"
@@ -20,6 +21,28 @@
 namespace varlek {
 
 using namespace esquema;
+
+namespace {
+
+// The moving parts of a scan step on the schematic, dotted: the beam axis
+// and the diffracted beam, in `color` (erasing in white).
+void DibujaEje(ui::Lienzo& esquema, const QColor& color) {
+  ui::PlumaTemporal punteada(esquema, ui::Lienzo::Estilo::Punteado);
+  esquema.Linea(kFuenteDerecha, 0, kRadioDetector, 0, color);
+}
+
+void DibujaHaz(ui::Lienzo& esquema, double deltaRad, const QColor& color) {
+  ui::PlumaTemporal punteada(esquema, ui::Lienzo::Estilo::Punteado);
+  esquema.Linea(0, 0, kRadioHaz * std::cos(deltaRad), kRadioHaz * std::sin(deltaRad), color);
+}
+
+// Stops the scan's timer; the screen shows the schematic as it stands.
+void DetieneReloj(Graf& ventana) {
+  ventana.Reloj.stop();
+  ventana.Esquema->Libera();
+}
+
+}  // namespace
 
 void Graf::IniciaBarrido() {
   AsignaValoresIniciales(estado_);
@@ -35,13 +58,8 @@ void Graf::Barrido_Lanzar_Click() {
 }
 
 void Graf::Barrido_Detener_Click() {
-  DetieneReloj();
+  DetieneReloj(*this);
   DibujaCristal(Esquema->ColorFrente());
-}
-
-void Graf::DetieneReloj() {
-  Reloj.stop();
-  Esquema->Libera();
 }
 
 void Graf::Barrido_LambdaX_Click() {
@@ -58,57 +76,40 @@ void Graf::Barrido_Limites_Click() {
   Form_Paint();
 }
 
-void Graf::DibujaEje(const QColor& color) {
-  ui::Lienzo& e = *Esquema;
-  e.FijaEstilo(ui::Lienzo::Estilo::Punteado);
-  e.Linea(kFuenteDerecha, 0, kRadioDetector, 0, color);
-  e.FijaEstilo(ui::Lienzo::Estilo::Continuo);
-}
-
-void Graf::DibujaHaz(const QColor& color) {
-  ui::Lienzo& e = *Esquema;
-  e.FijaEstilo(ui::Lienzo::Estilo::Punteado);
-  e.Linea(0, 0, kRadioHaz * std::cos(estado_.DeltaRad), kRadioHaz * std::sin(estado_.DeltaRad), color);
-  e.FijaEstilo(ui::Lienzo::Estilo::Continuo);
-}
-
 void Graf::Reloj_Timer() {
   Estado& e = estado_;
   ui::Lienzo& esquema = *Esquema;
   const QColor blanco = ui::Paleta(15);
   try {
-    e.DeltaMedio = e.DeltaRad / 2;
-    DibujaEje(esquema.ColorFrente());
+    IniciaPaso(e);
+    DibujaEje(esquema, esquema.ColorFrente());
     DibujaCristal(esquema.ColorFrente());
-    if (e.Intensidad > 50) DibujaHaz(QColor(255, 0, 0));
+    if (e.Intensidad > 50) DibujaHaz(esquema, e.DeltaRad, QColor(255, 0, 0));
 
     const int n = CalculaPunto(e);
-    Graf_Espectro->FijaAnchoPluma(2);
-    Graf_Espectro->Punto(n / 4.0, e.Intensidad);
+    {
+      ui::PlumaTemporal gruesa(*Graf_Espectro, 2);
+      Graf_Espectro->Punto(XDeRanura(n), e.Intensidad);
+    }
     ui::MuestraTexto(*PuntX, FormateaNumero(AGrados(e.DeltaRad)));
     ui::MuestraTexto(*PuntY, FormateaNumero(e.Intensidad));
-    Graf_Espectro->FijaAnchoPluma(1);
-
-    // The detector mark darkens with the intensity: black from 357 up.
-    const double nivel = std::floor(e.Espectro[n] / 1.4);
-    const int g = 255 - static_cast<int>(std::clamp(nivel, 0.0, 255.0));
-    const double c = std::cos(e.DeltaRad), s = std::sin(e.DeltaRad);
-    esquema.Linea(kRadioMarca * c, kRadioMarca * s, kRadioMarcaFin * c, kRadioMarcaFin * s, QColor(g, g, g));
+    const int g = GrisMarca(e.Espectro[n]);
+    DibujaMarca(e.DeltaRad, QColor(g, g, g));
 
     // The screen keeps the step's picture until the next tick; the backing
     // image is erased as the step goes on.
     esquema.Presenta();
-    DibujaEje(blanco);
-    DibujaHaz(blanco);
+    DibujaEje(esquema, blanco);
+    DibujaHaz(esquema, e.DeltaRad, blanco);
     DibujaCristal(blanco);
 
     if (AvanzaAngulo(e)) {
-      DetieneReloj();
+      DetieneReloj(*this);
       dialogos_.Mensaje(this, ui::kTituloInformacion, "Barrido terminado");
       DibujaCristal(esquema.ColorFrente());
     }
   } catch (const ErrorVarlek& error) {
-    DetieneReloj();
+    DetieneReloj(*this);
     ui::MuestraError(dialogos_, this, error.Codigo());
   }
 }

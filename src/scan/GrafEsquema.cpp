@@ -1,5 +1,5 @@
 // The diffractometer schematic: source, detector circle with its
-// graduation, and the crystal outline.
+// graduation, the crystal outline and the detector marks.
 
 #include <cmath>
 
@@ -13,6 +13,20 @@ namespace varlek {
 
 using namespace esquema;
 
+namespace {
+
+// The X-ray source: a box drawn with a pen of width 2.
+void DibujaFuente(ui::Lienzo& e) {
+  ui::PlumaTemporal gruesa(e, 2);
+  const double h = kFuenteMitadAlto;
+  e.Linea(kFuenteIzquierda, h, kFuenteDerecha, h);
+  e.Linea(kFuenteIzquierda, -h, kFuenteDerecha, -h);
+  e.Linea(kFuenteIzquierda, -h, kFuenteIzquierda, h);
+  e.Linea(kFuenteDerecha, -h, kFuenteDerecha, h);
+}
+
+}  // namespace
+
 void Graf::Esquema_Paint() {
   ui::Lienzo& e = *Esquema;
   e.FijaColorFondo(ui::Paleta(15));
@@ -25,14 +39,13 @@ void Graf::Esquema_Paint() {
     e.Linea(kRadioDetector * std::cos(a), kRadioDetector * std::sin(a), kRadioGraduacion * std::cos(a),
             kRadioGraduacion * std::sin(a));
   }
-  e.FijaAnchoPluma(2);
-  const double h = kFuenteMitadAlto;
-  e.Linea(kFuenteIzquierda, h, kFuenteDerecha, h);
-  e.Linea(kFuenteIzquierda, -h, kFuenteDerecha, -h);
-  e.Linea(kFuenteIzquierda, -h, kFuenteIzquierda, h);
-  e.Linea(kFuenteDerecha, -h, kFuenteDerecha, h);
-  e.FijaAnchoPluma(1);
+  DibujaFuente(e);
   DibujaCristal(e.ColorFrente());
+}
+
+void Graf::DibujaMarca(double angulo, const QColor& color) {
+  const double c = std::cos(angulo), s = std::sin(angulo);
+  Esquema->Linea(kRadioMarca * c, kRadioMarca * s, kRadioMarcaFin * c, kRadioMarcaFin * s, color);
 }
 
 void Graf::DibujaCristal(const QColor& color) {

@@ -1,10 +1,14 @@
 #pragma once
-// The texts of the plot's axis labels and of the cursor readout.
+// Where a spectrum's points stand on the plot, and the texts of the plot's
+// axis labels and of the cursor readout.
 
 #include <array>
 #include <string>
 
 namespace varlek {
+
+// The horizontal plot coordinate (0 to 100) of point i (0 to 400).
+constexpr double XDeRanura(int i) { return i / 4.0; }
 
 // True when a start angle is worked in 32-bit float arithmetic: it holds a
 // 16-bit whole number or a value a float carries exactly (as after the

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "files/FicheroSistema.h"
+#include "state/Angulos.h"
 #include "state/ErrorVarlek.h"
 
 namespace varlek {
@@ -137,6 +138,15 @@ std::string BytesMuestra(const DatosMuestra& datos, double fin) {
 void SalvaMuestra(const std::string& ruta, const DatosMuestra& datos, double fin) {
   EscribeEntero(ruta, BytesMuestra(datos, fin));
 }
+
+void AplicaMuestra(Estado& e, const DatosMuestra& datos) {
+  e.EspectroCabecera = datos.cabecera;
+  e.EspectroMin = datos.inicio;
+  e.Espectro = datos.puntos;
+  e.DeltaRad = ARadianes(5);
+}
+
+double AnguloAnillo(int i) { return ARadianes(0.25 * i + 5); }
 
 int GrisAnillo(float intensidad) {
   const double escalon = std::floor(static_cast<double>(intensidad) * 255 / 380);

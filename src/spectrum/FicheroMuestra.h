@@ -41,8 +41,15 @@ std::string BytesMuestra(const DatosMuestra& datos, double fin);
 // Writes a sample file whole or not at all (see EscribeEntero).
 void SalvaMuestra(const std::string& ruta, const DatosMuestra& datos, double fin);
 
-// The grey level of the powder ring for an intensity: 255 for 0 and below,
-// 0 (black) from 380 up.
+// A read sample becomes the spectrum on screen: its header, its start angle
+// and its points. The end angle stays, and the angle is left at 5° (the
+// default start), whatever the sample's start angle says.
+void AplicaMuestra(Estado& e, const DatosMuestra& datos);
+
+// The powder ring on the schematic: the stroke of point i stands at
+// 5° + i/4 degrees (in radians), whatever the start angle says, and its grey
+// level is 255 for 0 and below, 0 (black) from 380 up.
+double AnguloAnillo(int i);
 int GrisAnillo(float intensidad);
 
 // The sample file `nombre` where the program looks for it: in the program's

@@ -41,9 +41,8 @@ void Graf::DibujaEjes() {
 }
 
 void Graf::DibujaCurva(const Espectro401& puntos) {
-  Graf_Espectro->FijaAnchoPluma(2);
-  for (int i = 0; i <= 400; ++i) Graf_Espectro->Punto(i / 4.0, puntos[i]);
-  Graf_Espectro->FijaAnchoPluma(1);
+  ui::PlumaTemporal gruesa(*Graf_Espectro, 2);
+  for (int i = 0; i <= 400; ++i) Graf_Espectro->Punto(XDeRanura(i), puntos[i]);
 }
 
 void Graf::Graf_Espectro_MouseDown(int, int, float x, float y) {

@@ -154,7 +154,7 @@ void Estructu::Command3_Click() {
 }
 
 void Estructu::Form_MouseDown(int, int, float x, float y) {
-  Superficie->FijaEstilo(ui::Lienzo::Estilo::Punteado);
+  ui::PlumaTemporal punteada(*Superficie, ui::Lienzo::Estilo::Punteado);
   if (estado_.ContadorClic % 2 != 0) {
     estado_.LineaX1 = x;
     estado_.LineaY1 = y;
@@ -164,7 +164,6 @@ void Estructu::Form_MouseDown(int, int, float x, float y) {
     Superficie->Linea(estado_.LineaX1, estado_.LineaY1, estado_.LineaX2, estado_.LineaY2, ui::Paleta(9));
   }
   estado_.ContadorClic = SiguienteClic(estado_.ContadorClic);
-  Superficie->FijaEstilo(ui::Lienzo::Estilo::Continuo);
 }
 
 }  // namespace varlek

@@ -88,4 +88,30 @@ class Lienzo : public QFrame {
   double izquierda_ = 0, arriba_ = 0, ancho_ = 1, alto_ = 1;
 };
 
+// A pen for the length of a scope: the pen width, the line style or the
+// foreground colour given is set on building, and all three are as they
+// were again on leaving the scope, also by an exception.
+class PlumaTemporal {
+ public:
+  PlumaTemporal(Lienzo& lienzo, int ancho) : PlumaTemporal(lienzo) { lienzo.FijaAnchoPluma(ancho); }
+  PlumaTemporal(Lienzo& lienzo, Lienzo::Estilo estilo) : PlumaTemporal(lienzo) { lienzo.FijaEstilo(estilo); }
+  PlumaTemporal(Lienzo& lienzo, const QColor& frente) : PlumaTemporal(lienzo) { lienzo.FijaColorFrente(frente); }
+  ~PlumaTemporal() {
+    lienzo_.FijaAnchoPluma(ancho_);
+    lienzo_.FijaEstilo(estilo_);
+    lienzo_.FijaColorFrente(frente_);
+  }
+  PlumaTemporal(const PlumaTemporal&) = delete;
+  PlumaTemporal& operator=(const PlumaTemporal&) = delete;
+
+ private:
+  explicit PlumaTemporal(Lienzo& lienzo)
+      : lienzo_(lienzo), ancho_(lienzo.AnchoPluma()), estilo_(lienzo.EstiloLinea()), frente_(lienzo.ColorFrente()) {}
+
+  Lienzo& lienzo_;
+  int ancho_;
+  Lienzo::Estilo estilo_;
+  QColor frente_;
+};
+
 }  // namespace varlek::ui

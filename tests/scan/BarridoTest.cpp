@@ -36,8 +36,10 @@ TEST(Barrido, EveryRangeWritesEachSlotOnceAtItsOwnAngleAndRewinds) {
     EXPECT_EQ(e.EspectroMax, static_cast<float>(maximo));
     EXPECT_EQ(e.DeltaMedio, e.DeltaRad / 2);
     std::vector<int> ranuras;  // as the timer runs it, step by step
-    do ranuras.push_back(CalculaPunto(e));
-    while (!AvanzaAngulo(e) && ranuras.size() < 1000);
+    do {
+      IniciaPaso(e);
+      ranuras.push_back(CalculaPunto(e));
+    } while (!AvanzaAngulo(e) && ranuras.size() < 1000);
     ASSERT_EQ(ranuras.size(), 401u) << minimo << " to " << maximo;
     EXPECT_EQ(e.DeltaRad, 6.2832 * minimo / 360) << "rewound to the start of " << minimo << " to " << maximo;
 
@@ -75,6 +77,14 @@ TEST(Barrido, LimitsBeyondAFloatChangeNothingAndAStepTooSmallEndsTheScan) {
   EXPECT_TRUE(AvanzaAngulo(e));
   EXPECT_EQ(e.DeltaRad, 6.2832 * 5 / 360);
   EXPECT_EQ(e.LambdaX, 2.2909);
+}
+
+// One grey level darker every 1.4 plot units: white for 0 and below, black
+// from 357 up, and a value that is no number black as well.
+TEST(Barrido, DetectorMarkGreyLevels) {
+  const std::pair<float, int> grises[] = {{0, 255}, {1.39f, 255}, {7, 250},  {140, 155},        {356.99f, 1},
+                                          {357, 0}, {1e30f, 0},   {-3, 255}, {std::nanf(""), 0}};
+  for (auto [v, g] : grises) EXPECT_EQ(GrisMarca(v), g) << v;
 }
 
 }  // namespace

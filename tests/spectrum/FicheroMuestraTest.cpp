@@ -1,5 +1,5 @@
-// The sample-file reader, the ring's grey level and where the program looks
-// for the samples.
+// The sample-file reader, a sample made the spectrum on screen with its ring,
+// and where the program looks for the samples.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "apoyo/CodigoError.h"
+#include "apoyo/Impresion.h"
 #include "spectrum/FicheroMuestra.h"
 
 namespace varlek {
@@ -57,7 +58,23 @@ TEST(FicheroMuestra, ReadsEveryKindOfRecordAndRefusesWhatDoesNotFit) {
   for (const auto& [bytes, esperado] : malos) EXPECT_EQ(CodigoDe([&] { LeeMuestra(bytes); }), esperado) << bytes.size();
 }
 
-TEST(FicheroMuestra, RingGreyLevels) {
+// A sample on screen: its header, start angle and points, the end angle
+// kept, the angle back at 5°. Its ring runs from 5° to 105° whatever the
+// start angle, grey by 255/380 per plot unit.
+TEST(FicheroMuestra, ASampleOnScreenAndItsRing) {
+  Estado e;
+  AsignaValoresIniciales(e);
+  e.EspectroMax = 60, e.DeltaRad = 1;
+  const DatosMuestra d = LeeMuestra(Muestra(R(2, 0, 7), R(2, 0, 12)));
+  Estado esperado = e;
+  esperado.EspectroCabecera = std::int16_t{7}, esperado.EspectroMin = 12, esperado.Espectro = d.puntos;
+  esperado.DeltaRad = 15.708 / 180;
+  AplicaMuestra(e, d);
+  EXPECT_EQ(e, esperado);
+
+  EXPECT_EQ(AnguloAnillo(0), 15.708 / 180);
+  EXPECT_EQ(AnguloAnillo(400), 105 * 6.2832 / 360);
+  EXPECT_EQ(AnguloAnillo(201), 55.25 * 3.1416 / 180);
   const std::pair<float, int> grises[] = {{1e30f, 0}, {190, 128}, {-3, 255}, {379.9f, 1}};
   for (auto [v, g] : grises) EXPECT_EQ(GrisAnillo(v), g) << v;
 }

@@ -4,6 +4,7 @@
 
 #include "apoyo/CodigoError.h"
 #include "apoyo/Impresion.h"
+#include "spectrum/Ejes.h"
 #include "spectrum/OperacionesEspectro.h"
 #include "state/Numeros.h"
 
@@ -54,6 +55,16 @@ TEST(OperacionesPuntoAPunto, FloatResultsAndOverflowChangesNothing) {
   EXPECT_EQ(puntos, e);
   EXPECT_EQ(prueba::CodigoDe([&] { SumaRegistro(puntos, enorme); }), codigo::Desbordamiento);
   EXPECT_EQ(puntos, e);
+}
+
+// Each point of a spectrum stands on the plot where the cursor readout shows
+// its own angle, from the left edge to the right one.
+TEST(Ejes, EachPointStandsAtItsAngle) {
+  for (int i = 0; i <= 400; ++i) {
+    EXPECT_EQ(TextoAnguloEn(5, 105, XDeRanura(i)), FormateaNumero(5 + 0.25f * i)) << i;
+    EXPECT_EQ(TextoAnguloEn(20, 60, XDeRanura(i)), FormateaNumero(20 + i / 10.0f)) << i;
+  }
+  EXPECT_EQ(XDeRanura(400), 100);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <stdexcept>
 
 #include "apoyo/Aplicacion.h"
 #include "apoyo/Referencia.h"
@@ -46,14 +47,23 @@ TEST_F(LienzoTest, OnlyAnExplicitClearErases) {
 }
 
 // Points of pen width 2, solid and dotted lines, a filled circle and an arc.
+// Each pen is set for its scope only, also when an exception leaves it.
 TEST_F(LienzoTest, EveryStrokeAsDrawn) {
-  lienzo.FijaAnchoPluma(2);
-  lienzo.Punto(50, 250);
-  lienzo.FijaAnchoPluma(1);
+  {
+    ui::PlumaTemporal gruesa(lienzo, 2);
+    lienzo.Punto(50, 250);
+  }
   lienzo.Linea(0, 400, 100, 400);
-  lienzo.FijaEstilo(ui::Lienzo::Estilo::Punteado);
-  lienzo.Linea(0, 100, 100, 100, QColor(255, 0, 0));
-  lienzo.FijaEstilo(ui::Lienzo::Estilo::Continuo);
+  try {
+    ui::PlumaTemporal punteada(lienzo, ui::Lienzo::Estilo::Punteado);
+    ui::PlumaTemporal roja(lienzo, QColor(255, 0, 0));
+    lienzo.Linea(0, 100, 100, 100);
+    throw std::runtime_error("fuera del trazo");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(lienzo.AnchoPluma(), 1);
+  EXPECT_EQ(lienzo.EstiloLinea(), ui::Lienzo::Estilo::Continuo);
+  EXPECT_EQ(lienzo.ColorFrente(), QColor(Qt::black));
   lienzo.Escala(-50, 25, 100, -50);  // square pixels, origin in the middle
   lienzo.FijaRelleno(QColor(0, 0, 255));
   lienzo.Circulo(-30, 0, 8, QColor(Qt::black));
