@@ -6,14 +6,18 @@ The text of each chapter is kept in tools/guion/<name>.txt in a light markup:
   = Title                 chapter title          == Section     === Subsection
   - item                  bullet paragraph        > a\\tb\\tc    indented line with tab stops
   | cell | cell |         table row (the first row of a block is the header)
-  !figura name width_cm   a picture of tools/guion/name.png, centred
+  $ command line          a command typed in a terminal, on one line
+  !figura name width_cm   a picture of tools/guion/name.png, centred, kept
+                          on the page of its caption
   !formula name           a formula of tools/formulas.py, centred
-  !pie text               a caption
+  !pie text               a caption; one just before a table is its title
+                          and stays on the page of the table
   other lines             body text; a blank line ends a paragraph
 
 Inline: **bold**, __italic__, ^{superscript}, _{subscript}, \\t a tab. Greek
 letters and mathematical signs are written as Unicode and come out as runs of
-the Symbol font; accented letters as \\'hh of code page 1252.
+the Symbol font; accented letters as \\'hh of code page 1252. Braces and
+backslashes outside that markup are refused: a chapter never shows them.
 Run from the project's root: python3 tools/escribe_guion.py
 """
 import os
@@ -26,7 +30,9 @@ import formulas  # noqa: E402
 
 RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 FUENTES = os.path.join(RAIZ, 'tools', 'guion')
-CAPITULOS = [('intro.txt', 'Intro.rtf'), ('programa.txt', 'Programa.rtf'), ('simula.txt', 'Simula.rtf')]
+# The three chapters of the guide window.
+CAPITULOS = [('intro.txt', 'data/Intro.rtf'), ('programa.txt', 'data/Programa.rtf'),
+             ('simula.txt', 'data/Simula.rtf')]
 
 # Unicode characters drawn from the Symbol font, with their codes there.
 SYMBOL = {
@@ -40,7 +46,7 @@ SYMBOL = {
 CABECERA = (
     r"{\rtf1\ansi\ansicpg1252\deff0\deflang3082"
     r"{\fonttbl{\f0\froman\fcharset0\fprq2 Times New Roman;}{\f1\fswiss\fcharset0\fprq2 Arial;}"
-    r"{\f2\ftech\fcharset2\fprq2 Symbol;}}"
+    r"{\f2\ftech\fcharset2\fprq2 Symbol;}{\f3\fmodern\fcharset0\fprq1 Courier New;}}"
     r"{\colortbl;\red0\green0\blue0;\red0\green0\blue128;\red192\green0\blue0;\red0\green96\blue0;"
     r"\red128\green128\blue128;}"
     r"{\stylesheet{\ql\li0\ri0\sa120\widctlpar\f0\fs24\lang3082 \snext0 Normal;}"
@@ -50,7 +56,8 @@ CABECERA = (
     r"{\s4\ql\li720\fi-360\sa60\tx720\widctlpar\f0\fs24\lang3082 \sbasedon0\snext4 Lista;}"
     r"{\s5\qc\sa240\widctlpar\i\f0\fs20\lang3082 \sbasedon0\snext0 Pie;}"
     r"{\s6\ql\li720\sa0\tx2880\tx5040\tx7200\widctlpar\f0\fs24\lang3082 \sbasedon0\snext6 Tabulado;}"
-    r"{\s7\ql\fi360\sa120\qj\widctlpar\f0\fs24\lang3082 \sbasedon0\snext7 Texto;}}"
+    r"{\s7\ql\fi360\sa120\qj\widctlpar\f0\fs24\lang3082 \sbasedon0\snext7 Texto;}"
+    r"{\s8\ql\li720\sb60\sa60\widctlpar\f3\fs20\lang3082 \sbasedon0\snext0 Orden;}}"
     r"{\info{\title Gu\'eda de la pr\'e1ctica}{\author Varlek}}"
     "\\paperw11906\\paperh16838\\margl1701\\margr1701\\margt1417\\margb1417\\viewkind4\\uc1\n")
 
@@ -63,7 +70,9 @@ PARRAFO = {
     'tab': r"\pard\plain\s6\ql\li720\sa0\tx2880\tx5040\tx7200\widctlpar\f0\fs24 ",
     'texto': r"\pard\plain\s7\qj\fi360\sa120\widctlpar\f0\fs24 ",
     'centro': r"\pard\plain\qc\sb120\sa120\widctlpar\f0\fs24 ",
+    'orden': r"\pard\plain\s8\ql\li720\sb60\sa60\widctlpar\f3\fs20 ",
 }
+CON_SIGUIENTE = '\\keepn '
 
 
 def letras(cadena):
@@ -73,7 +82,7 @@ def letras(cadena):
         if c in SYMBOL:
             salida.append("{\\f2 \\'%02x}" % SYMBOL[c])
         elif c in '\\{}':
-            salida.append('\\' + c)
+            raise SystemExit(f'markup not understood: {c!r} in {cadena!r}')
         elif c == '\t':
             salida.append('\\tab ')
         elif c == '\u00a0':
@@ -93,8 +102,12 @@ MARCAS = re.compile(r'\*\*(.+?)\*\*|__(.+?)__|\^\{(.+?)\}|_\{(.+?)\}')
 
 
 def en_linea(texto):
-    """Inline markup to RTF."""
+    """Inline markup to RTF; markup left half open is refused."""
     texto = texto.replace('\\t', '\t')
+    resto = MARCAS.sub('', texto)
+    for marca in ('**', '__', '{', '}', '\\'):
+        if marca in resto:
+            raise SystemExit(f'markup not understood: {marca!r} in {texto!r}')
     salida, pos = [], 0
     for m in MARCAS.finditer(texto):
         salida.append(letras(texto[pos:m.start()]))
@@ -128,7 +141,7 @@ def figura(nombre, ancho_cm):
     w, h = png_tamano(datos)
     meta_w = int(float(ancho_cm) * 567)
     meta_h = meta_w * h // w
-    return (PARRAFO['centro'] + "{\\pict\\pngblip\\picw%d\\pich%d\\picwgoal%d\\pichgoal%d\n%s}\\par\n"
+    return (PARRAFO['centro'] + CON_SIGUIENTE + "{\\pict\\pngblip\\picw%d\\pich%d\\picwgoal%d\\pichgoal%d\n%s}\\par\n"
             % (w, h, meta_w, meta_h, hexadecimal(datos)))
 
 
@@ -148,15 +161,31 @@ def formula(nombre, cajas):
                hexadecimal(datos)))
 
 
+def anchos_columnas(filas, total=7400):
+    """Right edges of the columns: each is at least as wide as its longest
+    word (the header's in bold), the rest shared by the longest cells."""
+    columnas = max(len(f) for f in filas)
+
+    def celdas(i):
+        return [(f[i].strip() if i < len(f) else '', n == 0) for n, f in enumerate(filas)]
+
+    def largo(texto):
+        return len(MARCAS.sub(lambda m: next(g for g in m.groups() if g is not None), texto))
+
+    minimos = [max(130 * largo(p) * (1.15 if cabecera else 1) + 220
+                   for texto, cabecera in celdas(i) for p in (texto.split() or [''])) for i in range(columnas)]
+    largos = [max(8, max(largo(t) for t, _ in celdas(i))) for i in range(columnas)]
+    sobra = max(0, total - sum(minimos))
+    bordes, x = [], 0
+    for minimo, l in zip(minimos, largos):
+        x += minimo + sobra * l / sum(largos)
+        bordes.append(round(x))
+    return bordes
+
+
 def tabla(filas):
     columnas = max(len(f) for f in filas)
-    total = 7400
-    # Columns share the width by the length of their longest cell.
-    largos = [max(8, max(len(f[i].strip()) if i < len(f) else 0 for f in filas)) for i in range(columnas)]
-    bordes, x = [], 0
-    for largo in largos:
-        x += total * largo / sum(largos)
-        bordes.append(round(x))
+    bordes = anchos_columnas(filas)
     salida = []
     for n, fila in enumerate(filas):
         fila = fila + [''] * (columnas - len(fila))
@@ -192,8 +221,8 @@ def capitulo(fuente):
             salida.append(tabla(filas))
             filas.clear()
 
-    for linea in fuente.splitlines():
-        linea = linea.rstrip()
+    lineas = [l.rstrip() for l in fuente.splitlines()]
+    for numero, linea in enumerate(lineas):
         if not linea or linea.startswith('%'):
             cierra()
             continue
@@ -205,13 +234,19 @@ def capitulo(fuente):
         if filas:
             cierra()
         for marca, clase in (('=== ', 'h3'), ('== ', 'h2'), ('= ', 'h1'), ('- ', 'lista'), ('> ', 'tab'),
-                             ('!pie ', 'pie')):
+                             ('!pie ', 'pie'), ('$ ', 'orden')):
             if linea.startswith(marca):
                 cierra()
                 texto = linea[len(marca):]
+                estilo = PARRAFO[clase]
                 if clase == 'lista':
                     texto = '\u2022\t' + texto
-                salida.append(PARRAFO[clase] + en_linea(texto) + '\\par\n')
+                elif clase == 'orden':
+                    # Kept on one line: its blanks do not break.
+                    texto = texto.replace(' ', '\u00a0')
+                elif clase == 'pie' and numero + 1 < len(lineas) and lineas[numero + 1].startswith('|'):
+                    estilo += CON_SIGUIENTE
+                salida.append(estilo + en_linea(texto) + '\\par\n')
                 break
         else:
             if linea.startswith('!figura '):
@@ -238,7 +273,8 @@ if __name__ == '__main__':
         with open(os.path.join(FUENTES, origen), encoding='utf-8') as f:
             fuente = f.read()
         rtf = capitulo(fuente)
-        with open(os.path.join(RAIZ, 'data', destino), 'w', encoding='ascii', newline='\r\n') as f:
+        os.makedirs(os.path.dirname(os.path.join(RAIZ, destino)), exist_ok=True)
+        with open(os.path.join(RAIZ, destino), 'w', encoding='ascii', newline='\r\n') as f:
             f.write(rtf)
         sin_imagenes = re.sub(r'\{\\pict[^}]*\}', '', rtf)
         print(f'{destino}: {len(rtf.encode())} bytes, {len(sin_imagenes.encode())} without pictures')

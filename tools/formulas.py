@@ -228,12 +228,12 @@ def formulas():
                   Fila(_t('('), _sup(_var('h'), '2'), _s('+'), _sup(_var('k'), '2'), _s('+'),
                        _sup(_var('l'), '2'), _t(')'), espacio=25), espacio=45)
 
-    # the simulator: I = |sum f_j e^{i psi_j}| cos^2 2theta / N
+    # the simulator: I = |sum f_j e^{i psi_j}| cos^2 2theta / p
     modelo = Fila(_var('I'), _s('='),
                   Fraccion(Fila(_t('|'), Indices(_s('S', 1.6), abajo=_t('j', True, .7)), _sub(_var('f'), 'j'),
                                 Indices(_var('e'), arriba=Fila(_t('i', True, .7), _s('y', .7), espacio=8)),
                                 _t('|'), espacio=25),
-                           _var('N')),
+                           _var('p')),
                   Fila(_sup(_t('cos'), '2'), _t('2'), _s('q'), espacio=25), espacio=45)
     return {'bragg': bragg, 'espaciado': espaciado, 'factor': factor, 'rectangular': rectangular,
             'cubica': cubica, 'modelo': modelo}

@@ -100,6 +100,7 @@ QTextBlockFormat FormatoQt(const FormatoParrafo& f, bool saltoPagina) {
   std::sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.position < b.position; });
   formato.setTabPositions(tabs);
   if (saltoPagina) formato.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+  if (f.conSiguiente) formato.setProperty(kConSiguiente, true);
   return formato;
 }
 

@@ -4,12 +4,17 @@
 // empty box of the picture's size).
 
 #include <QImage>
+#include <QTextFormat>
 
 #include "guide/ModeloRtf.h"
 
 class QTextDocument;
 
 namespace varlek::guia {
+
+// The block property that marks a paragraph to be printed on the page of
+// the next one (a heading, a figure above its caption).
+constexpr int kConSiguiente = QTextFormat::UserProperty + 1;
 
 struct OpcionesDocumento {
   // Pictures named by data: addresses, so that the document's HTML carries them.

@@ -352,6 +352,8 @@ class Lector {
     } else if (p == "tx" || p == "tb") {
       if (f.tabuladores.size() < 64) f.tabuladores.push_back({v, g.siguienteTab});
       g.siguienteTab = TipoTab::Izquierda;
+    } else if (p == "keepn") {
+      f.conSiguiente = ValorOr(t, 1) != 0;
     } else if (p == "intbl") {
       g.enTabla = true;
     } else if (p == "trowd") {

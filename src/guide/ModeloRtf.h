@@ -47,6 +47,7 @@ struct FormatoParrafo {
   int interlineado = 0;      // \sl: 0 automatic, >0 at least, <0 exactly
   Alineacion alineacion = Alineacion::Izquierda;
   std::vector<Tabulador> tabuladores;
+  bool conSiguiente = false;  // \keepn: printed on the page of the next paragraph
   bool operator==(const FormatoParrafo&) const = default;
 };
 

@@ -4,9 +4,6 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QTextDocument>
 #include <cctype>
 #include <cstdio>
@@ -17,6 +14,7 @@
 
 #include "guide/Capitulos.h"
 #include "guide/DocumentoQt.h"
+#include "guide/ImprimeGuion.h"
 #include "guide/LectorRtf.h"
 
 namespace {
@@ -112,14 +110,8 @@ int main(int argc, char** argv) {
   bool escrito = false;
   if (formato == Formato::Html) {
     escrito = EscribeFichero(salida, doc.toHtml().toUtf8());
-  } else if (QFile prueba(QString::fromStdString(salida)); prueba.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    prueba.close();
-    QPdfWriter pdf(QString::fromStdString(salida));
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    pdf.setTitle(QString::fromStdString(entrada));
-    doc.print(&pdf);
-    escrito = true;
+  } else {
+    escrito = guia::ImprimePdf(doc, QString::fromStdString(salida), QString::fromStdString(entrada));
   }
   if (escrito) return 0;
   std::cerr << "varlek-guion: no se puede escribir \"" << salida << "\"\n";

@@ -76,12 +76,13 @@ TEST(LectorRtf, RunFormats) {
 }
 
 TEST(LectorRtf, ParagraphFormats) {
-  const Documento d = Lee(
-      "\\pard\\li720\\ri360\\fi-360\\sb120\\sa240\\sl-300\\qc\\tx1440\\tqr\\tx2880\\tqc\\tx4000\\tqdec\\tx5000 a\\par "
-      "b\\par\\pard\\qj c\\par{\\pard\\qr d\\par}e\\par\\pard\\ql\\sl360 f\\par");
+  const Documento d =
+      Lee("\\pard\\li720\\ri360\\fi-360\\sb120\\sa240\\sl-300\\qc\\keepn"
+          "\\tx1440\\tqr\\tx2880\\tqc\\tx4000\\tqdec\\tx5000 a\\par "
+          "b\\par\\pard\\qj c\\par{\\pard\\qr d\\par}e\\par\\pard\\ql\\sl360 f\\par");
   const std::vector<Tabulador> tabs = {
       {1440, TipoTab::Izquierda}, {2880, TipoTab::Derecha}, {4000, TipoTab::Centro}, {5000, TipoTab::Decimal}};
-  const FormatoParrafo a{720, 360, -360, 120, 240, -300, Alineacion::Centro, tabs};
+  const FormatoParrafo a{720, 360, -360, 120, 240, -300, Alineacion::Centro, tabs, true};
   const FormatoParrafo j{.alineacion = Alineacion::Justificada}, r{.alineacion = Alineacion::Derecha};
   // A paragraph keeps the format until \pard; a group's \pard ends with the group.
   const FormatoParrafo esperados[] = {a, a, j, r, j, {.interlineado = 360}};

@@ -1,0 +1,91 @@
+#include "guide/ImprimeGuion.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include "guide/DocumentoQt.h"
+
+namespace varlek::guia {
+
+namespace {
+
+constexpr double kPixelesPulgada = 96;  // the window's resolution
+constexpr double kPie = 30;             // pixels at the foot of a page for its number
+constexpr int kCadenaMaxima = 4;        // marked paragraphs moved together at most
+
+bool ConSiguiente(const QTextBlock& b) { return b.blockFormat().boolProperty(kConSiguiente); }
+
+// The page on which a block's first line stands.
+int PaginaDe(const QTextBlock& b, double alto) {
+  const QRectF caja = b.document()->documentLayout()->blockBoundingRect(b);
+  const QTextLayout* l = b.layout();
+  const double primera = l->lineCount() > 0 ? l->lineAt(0).y() - l->boundingRect().top() : 0;
+  return static_cast<int>((caja.top() + primera) / alto);
+}
+
+// Moves to a new page each chain of marked paragraphs that a page break
+// would part from the paragraph after it. Each move pushes the rest of the
+// document down, so the search starts again after it.
+void MantieneJuntos(QTextDocument& doc, double alto) {
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    const QTextBlock siguiente = b.next();
+    if (!ConSiguiente(b) || !siguiente.isValid() || PaginaDe(b, alto) == PaginaDe(siguiente, alto)) continue;
+    QTextBlock inicio = b;
+    for (int n = 1; n < kCadenaMaxima && inicio.previous().isValid() && ConSiguiente(inicio.previous()); ++n)
+      inicio = inicio.previous();
+    // A chain that already starts its page cannot be helped.
+    if (!inicio.previous().isValid() || PaginaDe(inicio.previous(), alto) != PaginaDe(inicio, alto)) continue;
+    QTextBlockFormat salto;
+    salto.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    QTextCursor(inicio).mergeBlockFormat(salto);
+    b = inicio;
+  }
+}
+
+}  // namespace
+
+bool ImprimePdf(QTextDocument& doc, const QString& ruta, const QString& titulo) {
+  if (QFile prueba(ruta); !prueba.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  QPdfWriter pdf(ruta);
+  pdf.setPageSize(QPageSize(QPageSize::A4));
+  pdf.setPageMargins(QMarginsF(20, 20, 20, 15), QPageLayout::Millimeter);
+  pdf.setTitle(titulo);
+  pdf.setCreator("varlek-guion");
+  const double escala = pdf.resolution() / kPixelesPulgada;
+  const QSizeF pagina(pdf.width() / escala, pdf.height() / escala - kPie);
+  doc.setDocumentMargin(0);
+  doc.setPageSize(pagina);
+  MantieneJuntos(doc, pagina.height());
+
+  QPainter pintor;
+  if (!pintor.begin(&pdf)) return false;
+  pintor.scale(escala, escala);
+  QFont numero = doc.defaultFont();
+  numero.setPointSizeF(10);
+  const int paginas = doc.pageCount();
+  for (int i = 0; i < paginas; ++i) {
+    if (i > 0) pdf.newPage();
+    const QRectF visible(0, i * pagina.height(), pagina.width(), pagina.height());
+    pintor.save();
+    pintor.translate(0, -visible.top());
+    QAbstractTextDocumentLayout::PaintContext contexto;
+    contexto.clip = visible;
+    contexto.palette.setColor(QPalette::Text, Qt::black);
+    doc.documentLayout()->draw(&pintor, contexto);
+    pintor.restore();
+    pintor.setFont(numero);
+    pintor.drawText(QRectF(0, pagina.height(), pagina.width(), kPie), Qt::AlignHCenter | Qt::AlignBottom,
+                    QString::number(i + 1));
+  }
+  return pintor.end();
+}
+
+}  // namespace varlek::guia

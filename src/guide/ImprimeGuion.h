@@ -1,0 +1,18 @@
+#pragma once
+// A guide chapter printed as a PDF file on A4 pages.
+
+class QString;
+class QTextDocument;
+
+namespace varlek::guia {
+
+// Lays the document out on A4 pages with 20 mm margins at the resolution
+// the window shows it in, then paints each page scaled to the PDF's, with
+// its number at the foot; indents and tab stops keep their proportions.
+// A paragraph marked kConSiguiente (DocumentoQt.h) that would stand on
+// another page than the paragraph after it starts a new page instead,
+// together with the marked paragraphs just before it. False when the file
+// cannot be written.
+bool ImprimePdf(QTextDocument& doc, const QString& ruta, const QString& titulo);
+
+}  // namespace varlek::guia
