@@ -23,18 +23,23 @@ constexpr int kCadenaMaxima = 4;        // marked paragraphs moved together at m
 
 bool ConSiguiente(const QTextBlock& b) { return b.blockFormat().boolProperty(kConSiguiente); }
 
-// The page on which a block's first line stands.
+// The page on which a block's first line stands. The block's box starts
+// where the block does; a line pushed to the next page keeps its offset.
 int PaginaDe(const QTextBlock& b, double alto) {
-  const QRectF caja = b.document()->documentLayout()->blockBoundingRect(b);
-  const QTextLayout* l = b.layout();
-  const double primera = l->lineCount() > 0 ? l->lineAt(0).y() - l->boundingRect().top() : 0;
-  return static_cast<int>((caja.top() + primera) / alto);
+  const double linea = b.layout()->lineCount() > 0 ? b.layout()->lineAt(0).y() : 0;
+  return static_cast<int>((b.document()->documentLayout()->blockBoundingRect(b).top() + linea) / alto);
 }
 
-// Moves to a new page each chain of marked paragraphs that a page break
-// would part from the paragraph after it. Each move pushes the rest of the
-// document down, so the search starts again after it.
-void MantieneJuntos(QTextDocument& doc, double alto) {
+}  // namespace
+
+// Each move of a chain to a new page pushes the rest of the document down,
+// so the search starts again after it. The layout is made whole before each
+// search: it is otherwise done a part at a time.
+void PaginaDocumento(QTextDocument& doc, const QSizeF& pagina) {
+  doc.setDocumentMargin(0);
+  doc.setPageSize(pagina);
+  const double alto = pagina.height();
+  doc.pageCount();
   for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
     const QTextBlock siguiente = b.next();
     if (!ConSiguiente(b) || !siguiente.isValid() || PaginaDe(b, alto) == PaginaDe(siguiente, alto)) continue;
@@ -46,11 +51,10 @@ void MantieneJuntos(QTextDocument& doc, double alto) {
     QTextBlockFormat salto;
     salto.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     QTextCursor(inicio).mergeBlockFormat(salto);
+    doc.pageCount();
     b = inicio;
   }
 }
-
-}  // namespace
 
 bool ImprimePdf(QTextDocument& doc, const QString& ruta, const QString& titulo) {
   if (QFile prueba(ruta); !prueba.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
@@ -61,21 +65,22 @@ bool ImprimePdf(QTextDocument& doc, const QString& ruta, const QString& titulo) 
   pdf.setCreator("varlek-guion");
   const double escala = pdf.resolution() / kPixelesPulgada;
   const QSizeF pagina(pdf.width() / escala, pdf.height() / escala - kPie);
-  doc.setDocumentMargin(0);
-  doc.setPageSize(pagina);
-  MantieneJuntos(doc, pagina.height());
+  PaginaDocumento(doc, pagina);
 
   QPainter pintor;
   if (!pintor.begin(&pdf)) return false;
   pintor.scale(escala, escala);
+  // In the layout's pixels: a point size would be taken at the PDF's resolution.
   QFont numero = doc.defaultFont();
-  numero.setPointSizeF(10);
+  numero.setPixelSize(13);
   const int paginas = doc.pageCount();
   for (int i = 0; i < paginas; ++i) {
     if (i > 0) pdf.newPage();
     const QRectF visible(0, i * pagina.height(), pagina.width(), pagina.height());
     pintor.save();
     pintor.translate(0, -visible.top());
+    // The layout paints whole paragraphs: the lines of another page are cut off.
+    pintor.setClipRect(visible);
     QAbstractTextDocumentLayout::PaintContext contexto;
     contexto.clip = visible;
     contexto.palette.setColor(QPalette::Text, Qt::black);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QImage>
 #include <QProcess>
@@ -11,6 +12,7 @@
 #include "apoyo/Aplicacion.h"
 #include "apoyo/Referencia.h"
 #include "guide/DocumentoQt.h"
+#include "guide/ImprimeGuion.h"
 #include "guide/LectorRtf.h"
 #include "guide/Wmf.h"
 
@@ -73,6 +75,22 @@ TEST_F(DocumentoQt, PicturesDecodedDrawnOrEmptyBoxes) {
   EXPECT_EQ(caja.deviceIndependentSize(), QSizeF(20, 10));
   EXPECT_TRUE(prueba::ComoReferencia(caja, "caja-vacia"));
   EXPECT_EQ(ImagenDe({TipoImagen::Wmf, {0xD7, 0xCD, 0xC6, 0x9A}, 300, 150}), caja);
+}
+
+// A heading that a page would end goes to the next page with its paragraph.
+TEST_F(DocumentoQt, AKeptParagraphGoesToThePageOfTheNext) {
+  QTextDocument doc;
+  ConstruyeDocumento(LeeRtf("{\\rtf1 uno\\par dos\\par\\keepn Titulo\\par\\pard cuerpo\\par}"), doc);
+  doc.setDocumentMargin(0);
+  const QTextBlock titulo = doc.begin().next().next();
+  const double alto = doc.documentLayout()->blockBoundingRect(titulo).bottom() + 1;
+  PaginaDocumento(doc, QSizeF(400, alto));
+  QList<int> paginas;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    const double linea = doc.documentLayout()->blockBoundingRect(b).top() + b.layout()->lineAt(0).y();
+    paginas << static_cast<int>(linea / alto);
+  }
+  EXPECT_EQ(paginas, (QList<int>{0, 0, 1, 1}));
 }
 
 // The command-line companion: text by default, HTML with its pictures, PDF,
