@@ -30,9 +30,10 @@ import formulas  # noqa: E402
 
 RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 FUENTES = os.path.join(RAIZ, 'tools', 'guion')
-# The three chapters of the guide window.
+# The three chapters of the guide window, and the teacher's note, which the
+# window does not show and which is installed with the documentation.
 CAPITULOS = [('intro.txt', 'data/Intro.rtf'), ('programa.txt', 'data/Programa.rtf'),
-             ('simula.txt', 'data/Simula.rtf')]
+             ('simula.txt', 'data/Simula.rtf'), ('profesor.txt', 'doc/Profesor.rtf')]
 
 # Unicode characters drawn from the Symbol font, with their codes there.
 SYMBOL = {

@@ -1,8 +1,8 @@
-// The chapters the program ships, read as the guide window reads them:
-// every heading of their source stands as a line of its own; nothing of the
-// RTF's machinery (braces, control words, font names, embedded objects'
-// data) shows in the text; and no lattice parameter of a problem crystal
-// appears in them, since the students read them.
+// The chapters the program ships and the teacher's note, read as the guide
+// window reads them: every heading of their source stands as a line of its
+// own; nothing of the RTF's machinery (braces, control words, font names,
+// embedded objects' data) shows in the text; and no lattice parameter of a
+// problem crystal appears in them, since the students can read them all.
 
 #include <gtest/gtest.h>
 
@@ -37,8 +37,10 @@ std::string Contexto(const std::smatch& m) {
 }
 
 TEST(Capitulos, HeadingsShowAndNeitherMachineryNorAnswersLeak) {
-  const std::pair<const char*, const char*> capitulos[] = {
-      {"Intro.rtf", "intro.txt"}, {"Programa.rtf", "programa.txt"}, {"Simula.rtf", "simula.txt"}};
+  const std::pair<const char*, const char*> capitulos[] = {{"Intro.rtf", "intro.txt"},
+                                                           {"Programa.rtf", "programa.txt"},
+                                                           {"Simula.rtf", "simula.txt"},
+                                                           {"../doc/Profesor.rtf", "profesor.txt"}};
   const std::regex maquinaria(R"([{}\\]|\b(pard|plain|trowd|intbl|keepn|widctlpar|fs[0-9]+|cellx[0-9]+)\b)");
   for (const auto& [rtf, fuente] : capitulos) {
     SCOPED_TRACE(rtf);
