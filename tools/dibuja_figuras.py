@@ -4,7 +4,7 @@
 The figures are vector drawings described in ImageMagick's drawing language
 (MVG) and rasterised by `convert`; the PNG files are committed, so writing
 the chapters (tools/escribe_guion.py) needs nothing but Python.
-Run from the project's root: python3 tools/dibuja_figuras.py
+Run from any folder: python3 tools/dibuja_figuras.py (it writes into the project it belongs to).
 """
 import math
 import os

@@ -2,11 +2,14 @@
 """Draws the program's icon: the diffractometer's detector circle, the crystal
 and a red diffracted beam, as an SVG and as a 48 x 48 PNG of the same drawing.
 
-Run from the project's root: python3 tools/dibuja_icono.py
+Run from any folder: python3 tools/dibuja_icono.py (it writes into the project it belongs to).
 """
 import math
+import os
 import struct
 import zlib
+
+DATOS = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), 'data')
 
 LADO = 48
 FONDO = (255, 224, 192)
@@ -75,7 +78,7 @@ def png():
 
 
 if __name__ == '__main__':
-    with open('data/varlek.svg', 'w') as f:
+    with open(os.path.join(DATOS, 'varlek.svg'), 'w') as f:
         f.write(svg())
-    with open('data/varlek.png', 'wb') as f:
+    with open(os.path.join(DATOS, 'varlek.png'), 'wb') as f:
         f.write(png())

@@ -2,9 +2,12 @@
 """Draws the six toolbar bitmaps of the program (16 x 16, 24 bits).
 
 Light grey (192, 192, 192) is the colour the toolbar treats as transparent.
-Run from the project's root: python3 tools/dibuja_imagenes.py
+Run from any folder: python3 tools/dibuja_imagenes.py (it writes into the project it belongs to).
 """
+import os
 import struct
+
+DATOS = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), 'data')
 
 G = (192, 192, 192)
 COLORES = {
@@ -137,4 +140,4 @@ def escribe_bmp(ruta, filas):
 if __name__ == '__main__':
     for nombre, filas in IMAGENES.items():
         assert len(filas) == 16 and all(len(f) == 16 for f in filas), nombre
-        escribe_bmp('data/' + nombre, filas)
+        escribe_bmp(os.path.join(DATOS, nombre), filas)

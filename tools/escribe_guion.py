@@ -18,7 +18,7 @@ Inline: **bold**, __italic__, ^{superscript}, _{subscript}, \\t a tab. Greek
 letters and mathematical signs are written as Unicode and come out as runs of
 the Symbol font; accented letters as \\'hh of code page 1252. Braces and
 backslashes outside that markup are refused: a chapter never shows them.
-Run from the project's root: python3 tools/escribe_guion.py
+Run from any folder: python3 tools/escribe_guion.py (it writes into the project it belongs to).
 """
 import os
 import re
@@ -44,35 +44,35 @@ SYMBOL = {
     '≠': 0xB9, '∝': 0xB5, '′': 0xA2, '↔': 0xAB, '∙': 0xD7,
 }
 
+# The paragraph styles, each spelled once: its number, its name, the style of
+# the paragraph that follows, and the formatting that the style sheet gives it
+# and that every paragraph of the style repeats after \pard\plain\sN.
+NORMAL = r"\ql\li0\ri0\sa120\widctlpar\f0\fs24"
+ESTILOS = {
+    'h1': (1, 'heading 1', 0, r"\qc\sb240\sa360\keepn\widctlpar\b\f1\fs36\cf2"),
+    'h2': (2, 'heading 2', 0, r"\ql\sb360\sa120\keepn\widctlpar\b\f1\fs28\cf2"),
+    'h3': (3, 'heading 3', 0, r"\ql\sb240\sa60\keepn\widctlpar\b\f1\fs24\cf2"),
+    'lista': (4, 'Lista', 4, r"\ql\li720\fi-360\sa60\tx720\widctlpar\f0\fs24"),
+    'pie': (5, 'Pie', 0, r"\qc\sa240\widctlpar\i\f0\fs20"),
+    'tab': (6, 'Tabulado', 6, r"\ql\li720\sa0\tx2880\tx5040\tx7200\widctlpar\f0\fs24"),
+    'texto': (7, 'Texto', 7, r"\qj\fi360\sa120\widctlpar\f0\fs24"),
+    'orden': (8, 'Orden', 0, r"\ql\li720\sb60\sa60\widctlpar\f3\fs20"),
+}
+
 CABECERA = (
     r"{\rtf1\ansi\ansicpg1252\deff0\deflang3082"
     r"{\fonttbl{\f0\froman\fcharset0\fprq2 Times New Roman;}{\f1\fswiss\fcharset0\fprq2 Arial;}"
     r"{\f2\ftech\fcharset2\fprq2 Symbol;}{\f3\fmodern\fcharset0\fprq1 Courier New;}}"
     r"{\colortbl;\red0\green0\blue0;\red0\green0\blue128;\red192\green0\blue0;\red0\green96\blue0;"
     r"\red128\green128\blue128;}"
-    r"{\stylesheet{\ql\li0\ri0\sa120\widctlpar\f0\fs24\lang3082 \snext0 Normal;}"
-    r"{\s1\qc\sb240\sa360\keepn\widctlpar\b\f1\fs36\cf2\lang3082 \sbasedon0\snext0 heading 1;}"
-    r"{\s2\ql\sb360\sa120\keepn\widctlpar\b\f1\fs28\cf2\lang3082 \sbasedon0\snext0 heading 2;}"
-    r"{\s3\ql\sb240\sa60\keepn\widctlpar\b\f1\fs24\cf2\lang3082 \sbasedon0\snext0 heading 3;}"
-    r"{\s4\ql\li720\fi-360\sa60\tx720\widctlpar\f0\fs24\lang3082 \sbasedon0\snext4 Lista;}"
-    r"{\s5\qc\sa240\widctlpar\i\f0\fs20\lang3082 \sbasedon0\snext0 Pie;}"
-    r"{\s6\ql\li720\sa0\tx2880\tx5040\tx7200\widctlpar\f0\fs24\lang3082 \sbasedon0\snext6 Tabulado;}"
-    r"{\s7\ql\fi360\sa120\qj\widctlpar\f0\fs24\lang3082 \sbasedon0\snext7 Texto;}"
-    r"{\s8\ql\li720\sb60\sa60\widctlpar\f3\fs20\lang3082 \sbasedon0\snext0 Orden;}}"
+    r"{\stylesheet{" + NORMAL + r"\lang3082 \snext0 Normal;}" +
+    ''.join(r"{\s%d%s\lang3082 \sbasedon0\snext%d %s;}" % (numero, formato, siguiente, nombre)
+            for numero, nombre, siguiente, formato in ESTILOS.values()) + "}"
     r"{\info{\title Gu\'eda de la pr\'e1ctica}{\author Varlek}}"
     "\\paperw11906\\paperh16838\\margl1701\\margr1701\\margt1417\\margb1417\\viewkind4\\uc1\n")
 
-PARRAFO = {
-    'h1': r"\pard\plain\s1\qc\sb240\sa360\keepn\widctlpar\b\f1\fs36\cf2 ",
-    'h2': r"\pard\plain\s2\ql\sb360\sa120\keepn\widctlpar\b\f1\fs28\cf2 ",
-    'h3': r"\pard\plain\s3\ql\sb240\sa60\keepn\widctlpar\b\f1\fs24\cf2 ",
-    'lista': r"\pard\plain\s4\ql\li720\fi-360\sa60\tx720\widctlpar\f0\fs24 ",
-    'pie': r"\pard\plain\s5\qc\sa240\widctlpar\i\f0\fs20 ",
-    'tab': r"\pard\plain\s6\ql\li720\sa0\tx2880\tx5040\tx7200\widctlpar\f0\fs24 ",
-    'texto': r"\pard\plain\s7\qj\fi360\sa120\widctlpar\f0\fs24 ",
-    'centro': r"\pard\plain\qc\sb120\sa120\widctlpar\f0\fs24 ",
-    'orden': r"\pard\plain\s8\ql\li720\sb60\sa60\widctlpar\f3\fs20 ",
-}
+PARRAFO = {clase: "\\pard\\plain\\s%d%s " % (numero, formato) for clase, (numero, _, _, formato) in ESTILOS.items()}
+PARRAFO['centro'] = r"\pard\plain\qc\sb120\sa120\widctlpar\f0\fs24 "
 CON_SIGUIENTE = '\\keepn '
 
 

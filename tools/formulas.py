@@ -10,6 +10,23 @@ import struct
 
 EM = 240  # 12 pt in twips
 
+# The metafile records written, by their function numbers.
+SETBKMODE = 0x0102
+SETMAPMODE = 0x0103
+SELECTOBJECT = 0x012D
+SETTEXTALIGN = 0x012E
+DELETEOBJECT = 0x01F0
+SETTEXTCOLOR = 0x0209
+SETWINDOWORG = 0x020B
+SETWINDOWEXT = 0x020C
+LINETO = 0x0213
+MOVETO = 0x0214
+CREATEPENINDIRECT = 0x02FA
+CREATEFONTINDIRECT = 0x02FB
+POLYLINE = 0x0325
+TEXTOUT = 0x0521
+FIN = 0x0000  # the record that ends the metafile
+
 # Approximate advance widths in ems of Times New Roman and Symbol.
 ANCHOS_TIMES = {
     ' ': .25, '(': .333, ')': .333, '[': .333, ']': .333, ',': .25, '.': .25, '=': .564, '+': .564,
@@ -126,24 +143,24 @@ class Metafile:
             logfont = struct.pack('<5h8B', -altura, 0, 0, 0, 400, int(cursiva), 0, 0,
                                   2 if symbol else 0, 0, 0, 2, 0x12)
             logfont += nombre + b'\0' * (32 - len(nombre))
-            self.registro(0x02FB, datos=logfont)
+            self.registro(CREATEFONTINDIRECT, datos=logfont)
             self.fuentes[clave] = self.crea_objeto()
         return self.fuentes[clave]
 
     def texto(self, x, y, cadena, altura, cursiva, symbol):
-        self.registro(0x012D, self.fuente(altura, cursiva, symbol))
+        self.registro(SELECTOBJECT, self.fuente(altura, cursiva, symbol))
         datos = cadena.encode('latin-1')
         if len(datos) % 2:
             datos += b'\0'
-        self.registro(0x0521, len(cadena), datos=datos + struct.pack('<2h', y, x))
+        self.registro(TEXTOUT, len(cadena), datos=datos + struct.pack('<2h', y, x))
 
     def linea(self, puntos):
         if len(puntos) == 2:
             (x1, y1), (x2, y2) = puntos
-            self.registro(0x0214, y1, x1)
-            self.registro(0x0213, y2, x2)
+            self.registro(MOVETO, y1, x1)
+            self.registro(LINETO, y2, x2)
         else:
-            self.registro(0x0325, len(puntos), *[v for p in puntos for v in p])
+            self.registro(POLYLINE, len(puntos), *[v for p in puntos for v in p])
 
     def bytes(self, ancho, alto):
         cabecera = struct.pack('<IHhhhhHI', 0x9AC6CDD7, 0, 0, 0, ancho, alto, 1440, 0)
@@ -151,7 +168,7 @@ class Metafile:
         for (p,) in struct.iter_unpack('<H', cabecera):
             control ^= p
         cabecera += struct.pack('<H', control)
-        cuerpo = b''.join(self.registros) + struct.pack('<IH', 3, 0)
+        cuerpo = b''.join(self.registros) + struct.pack('<IH', 3, FIN)
         maximo = max(len(r) // 2 for r in self.registros + [b'\0' * 6])
         inicio = struct.pack('<HHHIHIH', 1, 9, 0x0300, (18 + len(cuerpo)) // 2, self.objetos, maximo, 0)
         return cabecera + inicio + cuerpo
@@ -162,18 +179,18 @@ def metafile(caja, margen=60):
     mf = Metafile()
     ancho = caja.ancho + 2 * margen
     alto = caja.alto + caja.fondo + 2 * margen
-    mf.registro(0x0103, 8)                       # MM_ANISOTROPIC
-    mf.registro(0x020B, 0, 0)                    # window origin
-    mf.registro(0x020C, alto, ancho)             # window extent
-    mf.registro(0x0102, 1)                       # transparent background
-    mf.registro(0x0209, datos=struct.pack('<I', 0))  # black text
-    mf.registro(0x012E, 24)                      # TA_BASELINE | TA_LEFT
-    mf.registro(0x02FA, 0, 14, 0, datos=struct.pack('<I', 0))  # solid black pen
+    mf.registro(SETMAPMODE, 8)  # MM_ANISOTROPIC
+    mf.registro(SETWINDOWORG, 0, 0)
+    mf.registro(SETWINDOWEXT, alto, ancho)
+    mf.registro(SETBKMODE, 1)  # TRANSPARENT
+    mf.registro(SETTEXTCOLOR, datos=struct.pack('<I', 0))  # black
+    mf.registro(SETTEXTALIGN, 24)  # TA_BASELINE | TA_LEFT
+    mf.registro(CREATEPENINDIRECT, 0, 14, 0, datos=struct.pack('<I', 0))  # solid black pen
     pluma = mf.crea_objeto()
-    mf.registro(0x012D, pluma)
+    mf.registro(SELECTOBJECT, pluma)
     caja.dibuja(mf, margen, margen + caja.alto)
     for indice in range(mf.objetos):
-        mf.registro(0x01F0, indice)
+        mf.registro(DELETEOBJECT, indice)
     return mf.bytes(ancho, alto), ancho, alto
 
 
