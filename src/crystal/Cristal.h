@@ -23,7 +23,7 @@ class Cristal : public QDialog {
   Q_OBJECT
 
  public:
-  Cristal(Estado &estado, ui::Dialogos &dialogos, QWidget *principal);
+  Cristal(Estado& estado, ui::Dialogos& dialogos, QWidget* principal);
 
   // Controls, under their names.
   QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10, *Label11, *Label12;
@@ -44,10 +44,10 @@ class Cristal : public QDialog {
   void CreaControles();
   void Form_Load();
 
-  Estado &estado_;
-  ui::Dialogos &dialogos_;
+  Estado& estado_;
+  ui::Dialogos& dialogos_;
   // The x, y and f columns, atom 1 first.
-  std::array<QLineEdit *, 4> columnaX_, columnaY_, columnaF_;
+  std::array<QLineEdit*, 4> columnaX_, columnaY_, columnaF_;
 };
 
 }  // namespace varlek
