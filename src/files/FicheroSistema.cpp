@@ -120,4 +120,12 @@ void EscribeEntero(const std::string& ruta, std::string_view bytes) {
   temporal.RenombraComo(destino, ruta);
 }
 
+void EscribeSalida(const std::string& ruta, std::string_view bytes) {
+  if (ruta.empty()) {
+    EscribeTodo(STDOUT_FILENO, bytes, ruta);
+  } else {
+    EscribeEntero(ruta, bytes);
+  }
+}
+
 }  // namespace varlek

@@ -31,4 +31,8 @@ class Descriptor {
 // written in place. Throws ErrorVarlek (53, 76, 70, 61, 75…).
 void EscribeEntero(const std::string& ruta, std::string_view bytes);
 
+// A companion's output: the file `ruta` written whole (EscribeEntero), or
+// standard output when the name is empty. Throws ErrorVarlek.
+void EscribeSalida(const std::string& ruta, std::string_view bytes);
+
 }  // namespace varlek

@@ -1,7 +1,6 @@
 #include "guide/ImprimeGuion.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -56,9 +55,8 @@ void PaginaDocumento(QTextDocument& doc, const QSizeF& pagina) {
   }
 }
 
-bool ImprimePdf(QTextDocument& doc, const QString& ruta, const QString& titulo) {
-  if (QFile prueba(ruta); !prueba.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  QPdfWriter pdf(ruta);
+bool ImprimePdf(QTextDocument& doc, QIODevice& destino, const QString& titulo) {
+  QPdfWriter pdf(&destino);
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setPageMargins(QMarginsF(20, 20, 20, 15), QPageLayout::Millimeter);
   pdf.setTitle(titulo);

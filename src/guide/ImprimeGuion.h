@@ -1,6 +1,7 @@
 #pragma once
 // A guide chapter printed as a PDF file on A4 pages.
 
+class QIODevice;
 class QSizeF;
 class QString;
 class QTextDocument;
@@ -17,7 +18,7 @@ void PaginaDocumento(QTextDocument& doc, const QSizeF& pagina);
 // Lays the document out on A4 pages with 20 mm margins at the resolution
 // the window shows it in, then paints each page scaled to the PDF's, with
 // its number at the foot; indents and tab stops keep their proportions.
-// False when the file cannot be written.
-bool ImprimePdf(QTextDocument& doc, const QString& ruta, const QString& titulo);
+// The PDF goes to `destino`, open for writing; false when it cannot be painted.
+bool ImprimePdf(QTextDocument& doc, QIODevice& destino, const QString& titulo);
 
 }  // namespace varlek::guia

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "state/Estado.h"
+#include "state/LineaOrdenes.h"
 
 namespace varlek {
 
@@ -35,17 +36,11 @@ struct OrdenBarrido {
   std::string fichero;  // empty: standard output
 };
 
-// Either the order or the Spanish message that says what is wrong.
-struct LecturaLinea {
-  std::optional<OrdenBarrido> orden;
-  std::string error;
-};
-
 // Reads the arguments that follow the program's name.
-LecturaLinea LeeLineaBarrido(std::span<const std::string_view> argumentos);
+Lectura<OrdenBarrido> LeeLineaBarrido(std::span<const std::string_view> argumentos);
 
-// The text of --help.
-std::string TextoAyuda();
+// The program's options and help, from which its line is read.
+const Programa& ProgramaBarrido();
 
 // The state of the scan the order asks for: the reset state, the crystal,
 // the wavelength, the rotation and the limits, with the angle at the start.

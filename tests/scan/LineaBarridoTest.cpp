@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <string>
 #include <string_view>
 #include <vector>
 
 #include "scan/LineaBarrido.h"
-#include "state/Numeros.h"
 
 namespace varlek {
 namespace {
@@ -51,28 +49,6 @@ TEST(LineaBarrido, StateAsTheDialogsWouldLeaveIt) {
     PreparaEstado(e, *lectura.orden);
     EXPECT_EQ(Resumen(e), c.estado);
   }
-}
-
-TEST(LineaBarrido, BadLinesSayWhatIsWrongAndHelpIsRecognised) {
-  std::string cinco = "--atomo 0,0,1";
-  for (int i = 0; i < 4; ++i) cinco += " --atomo 0,0,1";
-  // What a valid line is given after it, and what the message must name: numbers are finite decimal numbers
-  // with the point; an option, a value, an atom may be missing, wrong or too many.
-  const char* const casos[][2] = {{"--lambda 1,5", "1,5"},      {"--min ", "--min"},    {"--giro +-1", "+-1"},
-                                  {"--giro 1e999", "1e999"},    {"--giro 1D3", "1D3"},  {"--color rojo", "--color"},
-                                  {"--giro", "--giro"},         {"--atomo 0,0", "0,0"}, {"--atomo 0,0,1,1", "0,0,1,1"},
-                                  {"--atomo 0,0,1e39", "1e39"}, {"-o ", "-o"},          {"--angulo 90", "--angulo"},
-                                  {cinco.c_str(), "cuatro"}};
-  for (const auto& [resto, mencion] : casos) {
-    const auto lectura = LeeLineaBarrido(Parte("--a 4 --b 5 --angulo 90 " + std::string(resto)));
-    EXPECT_FALSE(lectura.orden) << mencion;
-    EXPECT_NE(lectura.error.find(mencion), std::string::npos) << lectura.error;
-  }
-  EXPECT_NE(LeeLineaBarrido(Parte("--a 4 --b 5")).error.find("--angulo"), std::string::npos);
-  EXPECT_FALSE(LeeNumeroEstricto(" 1"));
-
-  for (const char* peticion : {"--help", "-h"})
-    EXPECT_TRUE(LeeLineaBarrido(Parte("--a 4 " + std::string(peticion))).orden.value_or(OrdenBarrido{}).ayuda);
 }
 
 }  // namespace
