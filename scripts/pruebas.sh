@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Instala lo que falte, construye Varlek con sus pruebas y las ejecuta todas.
-# Con VARLEK_SANEADORES=1 construye y prueba con AddressSanitizer y UBSan.
+# Con VARLEK_SANEADORES=1 construye y prueba con AddressSanitizer y UBSan;
+# con VARLEK_ESTRICTO=1, cada aviso del compilador es un error.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 "$raiz/scripts/dependencias.sh"
@@ -10,6 +11,11 @@ if [ "${VARLEK_SANEADORES:-0}" = 1 ]; then
 else
   dir="$raiz/build-pruebas"
   opciones=(-DCMAKE_BUILD_TYPE=Release)
+fi
+if [ "${VARLEK_ESTRICTO:-0}" = 1 ]; then
+  opciones+=(-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
+else
+  opciones+=(-DCMAKE_COMPILE_WARNING_AS_ERROR=OFF)
 fi
 cmake -S "$raiz" -B "$dir" -DVARLEK_PRUEBAS=ON "${opciones[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"

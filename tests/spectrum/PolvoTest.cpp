@@ -188,7 +188,7 @@ TEST(Polvo, TheCompanionMakesTheShippedSamplesAndWritesNothingOnFailure) {
     return std::system((orden + argumentos + " 2>/dev/null").c_str());
   };
   ASSERT_EQ(ejecuta("--semilla 41 " + datos + "cobre.cif " + salida), 0);
-  EXPECT_EQ(Lee(salida), Lee(fs::current_path() / "muestra3.bin"));  // the build's, with its seed
+  EXPECT_EQ(Lee(salida), Lee(fs::current_path() / "muestra3.bin"));  // the shipped one, with its seed
   fs::remove(salida);
   for (const std::string& mal : {datos + "halita.cif", datos + "falta.cif " + salida,
                                  "--lambda 0 " + datos + "cobre.cif " + salida, datos + "cobre.cif -x " + salida})

@@ -1,0 +1,2 @@
+#include "nucleo/Limpia.h"
+#include <string>

@@ -1,0 +1,3 @@
+#pragma once
+#include <queue>
+#include "nucleo/Limpia.h"

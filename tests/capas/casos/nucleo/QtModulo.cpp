@@ -1,0 +1,2 @@
+#include <QtCore/qstring.h>
+#include <qglobal.h>

@@ -1,0 +1,1 @@
+#include "../app/Ventana.h"

@@ -1,0 +1,3 @@
+#include <QDialog>
+#include "ui/Lienzo.h"
+#include "nucleo/Limpia.h"
