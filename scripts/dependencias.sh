@@ -4,7 +4,7 @@
 set -euo pipefail
 
 paquetes=(cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev gemmi-dev tao-pegtl-dev libstb-dev
-  fonts-dejavu-core fonts-liberation2 fonts-comic-neue "$@")
+  fonts-dejavu-core fonts-liberation2 fonts-liberation fonts-comic-neue "$@")
 faltan=()
 for p in "${paquetes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")

@@ -160,8 +160,8 @@ void Graf::CreaControles() {
   Label2 = ui::Etiqueta(Superficie, "Label2", "I(U.A.)", TwRect(120, 3840, 735, 375), sans, azulOscuro);
   Label1 = ui::Etiqueta(Superficie, "Label1", "Angulo de difracción", TwRect(5640, 7680, 3135, 255), sans, azulOscuro);
 
-  PuntY = ui::CajaTexto(Superficie, "PuntY", TwRect(120, 6360, 615, 285), font());
-  PuntX = ui::CajaTexto(Superficie, "PuntX", TwRect(120, 6840, 615, 285), font());
+  PuntY = ui::CajaLectura(Superficie, "PuntY", TwRect(120, 6360, 615, 285));
+  PuntX = ui::CajaLectura(Superficie, "PuntX", TwRect(120, 6840, 615, 285));
 }
 
 void Graf::CreaMenus() {

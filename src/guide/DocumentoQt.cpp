@@ -58,6 +58,20 @@ QTextCharFormat FormatoQt(const FormatoCaracter& f) {
   return formato;
 }
 
+Qt::Alignment AlineacionQt(Alineacion a) {
+  switch (a) {
+    case Alineacion::Centro:
+      return Qt::AlignHCenter;
+    case Alineacion::Derecha:
+      return Qt::AlignRight;
+    case Alineacion::Justificada:
+      return Qt::AlignJustify;
+    case Alineacion::Izquierda:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
 QTextBlockFormat FormatoQt(const FormatoParrafo& f, bool saltoPagina) {
   QTextBlockFormat formato;
   formato.setLeftMargin(f.sangriaIzquierda / kTwipsPixel);
@@ -65,20 +79,7 @@ QTextBlockFormat FormatoQt(const FormatoParrafo& f, bool saltoPagina) {
   formato.setTextIndent(f.primeraLinea / kTwipsPixel);
   formato.setTopMargin(f.espacioAntes / kTwipsPixel);
   formato.setBottomMargin(f.espacioDespues / kTwipsPixel);
-  switch (f.alineacion) {
-    case Alineacion::Izquierda:
-      formato.setAlignment(Qt::AlignLeft);
-      break;
-    case Alineacion::Centro:
-      formato.setAlignment(Qt::AlignHCenter);
-      break;
-    case Alineacion::Derecha:
-      formato.setAlignment(Qt::AlignRight);
-      break;
-    case Alineacion::Justificada:
-      formato.setAlignment(Qt::AlignJustify);
-      break;
-  }
+  formato.setAlignment(AlineacionQt(f.alineacion));
   if (f.interlineado > 0) formato.setLineHeight(f.interlineado / kTwipsPixel, QTextBlockFormat::MinimumHeight);
   if (f.interlineado < 0) formato.setLineHeight(-f.interlineado / kTwipsPixel, QTextBlockFormat::FixedHeight);
   // Tab stops count from the page's margin, Qt's from where the paragraph's
@@ -163,6 +164,8 @@ class Constructor {
     formato.setCellSpacing(0);
     formato.setBorderCollapse(true);
     formato.setBorder(1);
+    // The rows' place on the page, as the first row gives it.
+    formato.setAlignment(AlineacionQt(tabla.filas.front().alineacion));
     QList<QTextLength> anchos;
     int izquierda = 0;
     for (int c = 0; c < columnas; ++c) {

@@ -358,6 +358,9 @@ class Lector {
       g.enTabla = true;
     } else if (p == "trowd") {
       bordes_.clear();
+      alineacionFila_ = Alineacion::Izquierda;
+    } else if (p == "trql" || p == "trqc" || p == "trqr") {
+      alineacionFila_ = p == "trqc" ? Alineacion::Centro : p == "trqr" ? Alineacion::Derecha : Alineacion::Izquierda;
     } else if (p == "cellx") {
       if (bordes_.size() < 256) bordes_.push_back(v);
     } else {
@@ -634,6 +637,7 @@ class Lector {
       celda_ = {};
     }
     fila_.bordesDerechos = bordes_;
+    fila_.alineacion = alineacionFila_;
     if (!tablaAbierta_ || documento_.bloques.empty() || !std::holds_alternative<Tabla>(documento_.bloques.back())) {
       documento_.bloques.emplace_back(Tabla{});
     }
@@ -669,6 +673,7 @@ class Lector {
   Celda celda_;
   Fila fila_;
   std::vector<int> bordes_;
+  Alineacion alineacionFila_ = Alineacion::Izquierda;
   bool tablaAbierta_ = false;
 };
 

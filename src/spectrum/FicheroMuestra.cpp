@@ -156,10 +156,16 @@ int GrisAnillo(float intensidad) {
 
 std::string RutaMuestra(const std::string& nombre, const std::string& carpetaPrograma,
                         const std::string& carpetaDatos) {
-  const std::filesystem::path propia = std::filesystem::path(carpetaPrograma) / nombre;
+  namespace fs = std::filesystem;
+  const fs::path propia = fs::path(carpetaPrograma) / nombre;
+  const fs::path instalada = fs::path(carpetaDatos) / nombre;
   std::error_code ec;
-  if (std::filesystem::is_regular_file(propia, ec)) return propia.string();
-  return (std::filesystem::path(carpetaDatos) / nombre).string();
+  if (fs::is_regular_file(propia, ec)) return propia.string();
+  // Missing from both: a path whose folder exists, so that the reader
+  // reports a missing file rather than a missing path.
+  const bool soloPropia = !fs::exists(instalada, ec) && !fs::is_directory(carpetaDatos, ec) &&
+                          fs::is_directory(carpetaPrograma, ec) && !fs::exists(propia, ec);
+  return (soloPropia ? propia : instalada).string();
 }
 
 }  // namespace varlek

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 #include "ui/Paleta.h"
 
@@ -19,6 +21,7 @@ QFont Fuente(const char* familia, double puntos, bool negrita, bool cursiva) {
 
 void SustituyeFuentes() {
   QFont::insertSubstitution("Arial", "Liberation Sans");
+  QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
   QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
   QFont::insertSubstitution("Times New Roman", "Liberation Serif");
   QFont::insertSubstitution("Comic Sans MS", "Comic Neue");
@@ -37,6 +40,9 @@ QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect
   etiqueta->setPalette(paleta);
   etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   etiqueta->setWordWrap(true);
+  // The free fonts' lines are a pixel or two taller than those the places
+  // were measured for: a label grows down rather than cut its descenders.
+  etiqueta->resize(rect.width(), std::max(rect.height(), etiqueta->heightForWidth(rect.width())));
   return etiqueta;
 }
 
@@ -45,6 +51,12 @@ QLineEdit* CajaTexto(QWidget* padre, const char* nombre, QRect rect, const QFont
   caja->setObjectName(nombre);
   caja->setGeometry(rect);
   caja->setFont(fuente);
+  return caja;
+}
+
+QLineEdit* CajaLectura(QWidget* padre, const char* nombre, QRect rect) {
+  QLineEdit* caja = CajaTexto(padre, nombre, rect, Fuente("Arial Narrow", 7.5));
+  caja->setTextMargins(-1, 0, -1, 0);
   return caja;
 }
 
@@ -70,6 +82,11 @@ void PreparaDialogo(QDialog& dialogo, const char* nombre, const QString& titulo,
 void MuestraTexto(QLineEdit& caja, const std::string& texto) {
   caja.setText(QString::fromStdString(texto));
   caja.setCursorPosition(0);
+  // The text area: the box less its frame and its margins on both sides.
+  const QMargins margenes = caja.textMargins();
+  const int ancho = caja.width() - 2 * caja.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &caja) -
+                    4 - margenes.left() - margenes.right();
+  caja.setToolTip(caja.fontMetrics().horizontalAdvance(caja.text()) > ancho ? caja.text() : QString());
 }
 
 double LeeCampo(const QLineEdit& campo) { return LeeNumero(campo.text().toStdString()); }

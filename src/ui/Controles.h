@@ -37,6 +37,10 @@ QFont FuenteComun();
 QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect rect, const QFont& fuente,
                  const QColor& color);
 QLineEdit* CajaTexto(QWidget* padre, const char* nombre, QRect rect, const QFont& fuente);
+// A small box that shows a number the program writes (the main window's
+// readouts): a narrow face with tight margins, so that an angle such as
+// " 101.25" and a float such as " 399.8905" show whole in 41 pixels.
+QLineEdit* CajaLectura(QWidget* padre, const char* nombre, QRect rect);
 QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, QRect rect, const QFont& fuente);
 
 // Title, object name, dialog background and a fixed client area in twips.
@@ -47,7 +51,8 @@ template <typename T>
 QString TextoNumero(T valor) {
   return QString::fromStdString(FormateaNumero(valor));
 }
-// A readout's text, shown from its first character.
+// A readout's text, shown from its first character, and whole as its
+// tooltip when it is longer than the box.
 void MuestraTexto(QLineEdit& caja, const std::string& texto);
 double LeeCampo(const QLineEdit& campo);
 

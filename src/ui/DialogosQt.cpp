@@ -3,17 +3,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
-#include <QMessageBox>
+#include <QFileInfo>
+
+#include "ui/CajaMensaje.h"
 
 namespace varlek::ui {
 
 void DialogosQt::Mensaje(QWidget* dueno, const QString& titulo, const QString& texto) {
-  QMessageBox caja(QMessageBox::NoIcon, titulo, texto, QMessageBox::Ok, dueno);
-  // Wide enough that a window manager shows the whole title (its font is
-  // not ours to measure: the box's own, with room for the frame's buttons).
-  const int ancho = caja.fontMetrics().horizontalAdvance(titulo) * 3 / 2 + 120;
-  caja.setStyleSheet(QString("QLabel { min-width: %1px; }").arg(ancho));
-  caja.exec();
+  CajaMensaje(dueno, titulo, texto).Pregunta();
 }
 
 namespace {
@@ -23,13 +20,20 @@ std::optional<QString> PideFichero(QWidget* dueno, const OpcionesFichero& opcion
   // Any typed name is returned, also one that does not exist: the command
   // that reads it reports a missing file itself.
   dialogo.setFileMode(QFileDialog::AnyFile);
-  dialogo.setOption(QFileDialog::DontConfirmOverwrite, !opciones.preguntaSobrescribir);
+  // The question before replacing a file is the program's own box, which
+  // shows the dialog's long title whole.
+  dialogo.setOption(QFileDialog::DontConfirmOverwrite, true);
   const QStringList filtros = FiltrosQt(opciones.filtro);
   dialogo.setNameFilters(filtros);
   if (opciones.filtroInicial >= 1 && opciones.filtroInicial <= filtros.size())
     dialogo.selectNameFilter(filtros[opciones.filtroInicial - 1]);
-  if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return std::nullopt;
-  return dialogo.selectedFiles().first();
+  while (dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty()) {
+    const QString nombre = dialogo.selectedFiles().first();
+    if (!opciones.preguntaSobrescribir || !QFileInfo::exists(nombre)) return nombre;
+    const QString pregunta = QFileInfo(nombre).fileName() + " ya existe.\n¿Quiere reemplazarlo?";
+    if (CajaMensaje(&dialogo, opciones.titulo, pregunta, {"Sí", "No"}).Pregunta() == 0) return nombre;
+  }
+  return std::nullopt;
 }
 }  // namespace
 

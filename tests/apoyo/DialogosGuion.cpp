@@ -1,5 +1,9 @@
 #include "apoyo/DialogosGuion.h"
 
+#include <gtest/gtest.h>
+
+#include "apoyo/Referencia.h"
+
 namespace varlek::prueba {
 
 std::optional<QString> DialogosGuion::Responde(bool salvar, const ui::OpcionesFichero& opciones) {
@@ -15,6 +19,9 @@ std::optional<QString> DialogosGuion::Responde(bool salvar, const ui::OpcionesFi
 void DialogosGuion::MuestraModal(QDialog& ventana) {
   modalesVistos.push_back(ventana.objectName());
   ventana.show();
+  const QStringList cortados = Recortados(ventana);
+  if (!cortados.isEmpty())
+    ADD_FAILURE() << ventana.objectName().toStdString() << ": rótulos cortados: " << cortados.join(", ").toStdString();
   if (!accionesModal.empty()) {
     const auto accion = std::move(accionesModal.front());
     accionesModal.pop_front();

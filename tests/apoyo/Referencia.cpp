@@ -1,6 +1,8 @@
 #include "apoyo/Referencia.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QLabel>
 #include <QWidget>
 
 namespace varlek::prueba {
@@ -30,7 +32,32 @@ namespace varlek::prueba {
                                        << "); lo dibujado está en " << fallo.toStdString();
 }
 
+QStringList Recortados(const QWidget& ventana) {
+  QStringList cortados;
+  auto anota = [&](const QWidget& w, QSize necesita) {
+    if (necesita.width() > w.width() || necesita.height() > w.height())
+      cortados << QString("%1: %2×%3 < %4×%5")
+                      .arg(w.objectName())
+                      .arg(w.width())
+                      .arg(w.height())
+                      .arg(necesita.width())
+                      .arg(necesita.height());
+  };
+  for (const QLabel* l : ventana.findChildren<QLabel*>()) {
+    if (!l->isVisibleTo(&ventana) || l->text().isEmpty()) continue;
+    // A wrapping label needs its longest word across and its lines down.
+    anota(*l, l->wordWrap() ? QSize(l->minimumSizeHint().width(), l->heightForWidth(l->width())) : l->sizeHint());
+  }
+  for (const QAbstractButton* b : ventana.findChildren<QAbstractButton*>())
+    if (b->isVisibleTo(&ventana) && !b->text().isEmpty()) anota(*b, b->sizeHint());
+  return cortados;
+}
+
 ::testing::AssertionResult ComoReferencia(QWidget& ventana, const QString& nombre) {
+  const QStringList cortados = Recortados(ventana);
+  if (!cortados.isEmpty())
+    return ::testing::AssertionFailure() << nombre.toStdString() << ": rótulos cortados: "
+                                         << cortados.join(", ").toStdString();
   return ComoReferencia(ventana.grab().toImage(), nombre);
 }
 

@@ -93,15 +93,19 @@ TEST(LectorRtf, ParagraphFormats) {
 
 TEST(LectorRtf, TablesWithTheirCells) {
   const Documento d =
-      Lee("antes\\par\\trowd\\trgaph70\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl h\\cell k\\cell {\\b I}\\cell\\row"
+      Lee("antes\\par\\trowd\\trgaph70\\trqc\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl h\\cell k\\cell {\\b I}\\cell\\row"
           "\\trowd\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl 1\\par uno\\cell 0\\cell 100\\cell\\row"
-          "\\pard despu\\'e9s\\par\\trowd\\cellx3000\\pard\\intbl sola\\cell\\row");
+          "\\pard despu\\'e9s\\par\\trowd\\trqr\\cellx3000\\pard\\intbl sola\\cell\\row");
   ASSERT_EQ(d.bloques.size(), 4u);
   // Four blocks: both rows in one table.
   const Fila& fila = std::get<Tabla>(d.bloques[1]).filas.at(0);
   EXPECT_EQ(fila.bordesDerechos, (std::vector<int>{2000, 4000, 6000}));
   EXPECT_TRUE(fila.celdas.at(2).parrafos.at(0).tramos.at(0).formato.negrita);
-  EXPECT_TRUE(std::holds_alternative<Tabla>(d.bloques[3]));
+  // Each row's place on the page, until the next \\trowd.
+  std::vector<Alineacion> lugares;
+  for (int b : {1, 3})
+    for (const Fila& f : std::get<Tabla>(d.bloques[b]).filas) lugares.push_back(f.alineacion);
+  EXPECT_EQ(lugares, (std::vector{Alineacion::Centro, Alineacion::Izquierda, Alineacion::Derecha}));
   // The two paragraphs of one cell are joined by a blank.
   EXPECT_EQ(TextoPlano(d), "antes\nh\tk\tI\n1 uno\t0\t100\ndespués\nsola\n");
 }

@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -25,7 +26,7 @@ TEST_F(DocumentoQt, FormatsAndTablesReachTheDocument) {
   QTextDocument doc;
   ConstruyeDocumento(
       LeeRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}\\pard\\li720\\fi-360\\tx1440\\tx2160"
-             " a{\\b b}{\\super c}{\\f1 q}\\par\\trowd\\cellx1500\\cellx4500\\pard\\intbl x\\cell y\\cell\\row"
+             " a{\\b b}{\\super c}{\\f1 q}\\par\\trowd\\trqc\\cellx1500\\cellx4500\\pard\\intbl x\\cell y\\cell\\row"
              "\\pard\\qc fin\\par}"),
       doc);
   const QTextBlock primero = doc.firstBlock();
@@ -54,6 +55,15 @@ TEST_F(DocumentoQt, FormatsAndTablesReachTheDocument) {
             (QList{QTextLength(QTextLength::FixedLength, 100), QTextLength(QTextLength::FixedLength, 200)}));
   EXPECT_EQ(doc.lastBlock().text(), "fin");
   EXPECT_EQ(doc.lastBlock().blockFormat().alignment(), Qt::AlignHCenter);
+  // A centred table under a centred caption, as a page shows them.
+  EXPECT_EQ(tabla->format().alignment(), Qt::AlignHCenter);
+  doc.setTextWidth(480);
+  QImage pagina(480, static_cast<int>(doc.size().height()), QImage::Format_ARGB32);
+  pagina.fill(Qt::white);
+  QPainter pintor(&pagina);
+  doc.drawContents(&pintor);
+  pintor.end();
+  EXPECT_TRUE(prueba::ComoReferencia(pagina, "tabla-centrada"));
 }
 
 TEST_F(DocumentoQt, PicturesDecodedDrawnOrEmptyBoxes) {

@@ -89,9 +89,21 @@ TEST(FicheroMuestra, AMissingFileAPipeAndWhereTheSamplesAre) {
   EXPECT_EQ(codigo("no.bin"), codigo::FicheroNoExiste);
   ASSERT_EQ(::mkfifo((carpeta / "tubo").c_str(), 0666), 0);
   EXPECT_EQ(codigo("tubo"), codigo::FinDeFichero);
-  EXPECT_EQ(RutaMuestra("muestra3.bin", carpeta, "/datos"), "/datos/muestra3.bin");
+  const std::string datos = (carpeta / "datos").string(), sinCarpeta = (carpeta / "nada").string();
+  EXPECT_EQ(RutaMuestra("muestra3.bin", carpeta, sinCarpeta), (fs::path(sinCarpeta) / "muestra3.bin").string());
   std::ofstream(carpeta / "muestra2.bin") << "x";
-  EXPECT_EQ(RutaMuestra("muestra2.bin", carpeta, "/datos"), (carpeta / "muestra2.bin").string());
+  EXPECT_EQ(RutaMuestra("muestra2.bin", carpeta, sinCarpeta), (carpeta / "muestra2.bin").string());
+  // Missing from both places: a missing file while one folder exists, a
+  // missing path only when neither does.
+  auto codigoMuestra = [&](const std::string& programa, const std::string& instalada) {
+    return CodigoDe([&] { LeeFicheroMuestra(RutaMuestra("muestra1.bin", programa, instalada)); });
+  };
+  EXPECT_EQ(codigoMuestra(carpeta, sinCarpeta), codigo::FicheroNoExiste);
+  EXPECT_EQ(codigoMuestra(sinCarpeta, carpeta), codigo::FicheroNoExiste);
+  EXPECT_EQ(codigoMuestra(sinCarpeta, sinCarpeta), codigo::CaminoNoEncontrado);
+  fs::create_directories(datos);
+  std::ofstream(fs::path(datos) / "muestra1.bin") << "x";
+  EXPECT_EQ(RutaMuestra("muestra1.bin", carpeta, datos), (fs::path(datos) / "muestra1.bin").string());
   fs::remove_all(carpeta);
 }
 

@@ -9,6 +9,7 @@
 #include "apoyo/Entorno.h"
 #include "apoyo/Referencia.h"
 #include "crystal/CristalesProblema.h"
+#include "ui/Controles.h"
 #include "ui/Lienzo.h"
 #include "ui/SuperficieVentana.h"
 
@@ -57,6 +58,13 @@ TEST(GraficaVentana, RedrawThenEraseLeavesOnlyTheTickMarksAndANewSchematicAndThe
   QCoreApplication::sendEvent(&plot, &pulsacion);
   EXPECT_EQ(v.graf->PuntX->text(), " 105");
   EXPECT_EQ(v.graf->PuntY->text(), " 500");
+  // A peak's height shows whole; an angle of 15 digits shows its start, and
+  // whole as a tooltip.
+  ui::MuestraTexto(*v.graf->PuntY, " 399.8905");
+  EXPECT_EQ(v.graf->PuntY->toolTip(), "");
+  ui::MuestraTexto(*v.graf->PuntX, " 50.0000000000004");
+  EXPECT_EQ(v.graf->PuntX->toolTip(), " 50.0000000000004");
+  EXPECT_EQ(v.graf->PuntX->cursorPosition(), 0);
 }
 
 TEST(GraficaVentana, ProblemCrystalMessagesInOrderTheLockAndClosing) {
