@@ -80,7 +80,7 @@ struct Celda {
 };
 
 struct Fila {
-  std::vector<int> bordesDerechos;  // \cellx of each cell, from the row's left edge
+  std::vector<int> bordesDerechos;                // \cellx of each cell, from the row's left edge
   Alineacion alineacion = Alineacion::Izquierda;  // the row on the page: \trql, \trqc, \trqr
   std::vector<Celda> celdas;
 };

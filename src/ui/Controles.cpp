@@ -84,8 +84,8 @@ void MuestraTexto(QLineEdit& caja, const std::string& texto) {
   caja.setCursorPosition(0);
   // The text area: the box less its frame and its margins on both sides.
   const QMargins margenes = caja.textMargins();
-  const int ancho = caja.width() - 2 * caja.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &caja) -
-                    4 - margenes.left() - margenes.right();
+  const int ancho = caja.width() - 2 * caja.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &caja) - 4 -
+                    margenes.left() - margenes.right();
   caja.setToolTip(caja.fontMetrics().horizontalAdvance(caja.text()) > ancho ? caja.text() : QString());
 }
 

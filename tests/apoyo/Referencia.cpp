@@ -56,8 +56,8 @@ QStringList Recortados(const QWidget& ventana) {
 ::testing::AssertionResult ComoReferencia(QWidget& ventana, const QString& nombre) {
   const QStringList cortados = Recortados(ventana);
   if (!cortados.isEmpty())
-    return ::testing::AssertionFailure() << nombre.toStdString() << ": rótulos cortados: "
-                                         << cortados.join(", ").toStdString();
+    return ::testing::AssertionFailure() << nombre.toStdString()
+                                         << ": rótulos cortados: " << cortados.join(", ").toStdString();
   return ComoReferencia(ventana.grab().toImage(), nombre);
 }
 

@@ -93,7 +93,8 @@ TEST(LectorRtf, ParagraphFormats) {
 
 TEST(LectorRtf, TablesWithTheirCells) {
   const Documento d =
-      Lee("antes\\par\\trowd\\trgaph70\\trqc\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl h\\cell k\\cell {\\b I}\\cell\\row"
+      Lee("antes\\par\\trowd\\trgaph70\\trqc\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl h\\cell k\\cell {\\b "
+          "I}\\cell\\row"
           "\\trowd\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl 1\\par uno\\cell 0\\cell 100\\cell\\row"
           "\\pard despu\\'e9s\\par\\trowd\\trqr\\cellx3000\\pard\\intbl sola\\cell\\row");
   ASSERT_EQ(d.bloques.size(), 4u);
