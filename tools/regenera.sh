@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Makes again, from their sources, the files of data/ that tools/ make: the
-# guide's chapters, the toolbar bitmaps, the icon and, with the built
-# varlek-muestra given as argument, the three powder samples (each from its
-# structure with its seed). CI runs it and fails when a file changes.
+# Makes again, from their sources, the files that tools/ make: the guide's
+# chapters and the teacher's note, the toolbar bitmaps, the icon and, with
+# the built varlek-muestra given as argument, the three powder samples (each
+# from its structure with its seed). CI runs it and fails when a file changes.
 #   tools/regenera.sh RUTA/varlek-muestra
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
