@@ -190,8 +190,58 @@ def bragg():
     dibuja('bragg', 640, 300, o)
 
 
+def ewald():
+    """The Ewald circle of a rectangular crystal's reciprocal lattice at the
+    first-order peak of a family, and the radial line a theta-2theta scan
+    runs along."""
+    radio = 250.0                   # 1/lambda
+    ox, oy = 470, 300               # the origin O of the reciprocal lattice
+    cx, cy = ox - radio, oy         # the circle's centre: k runs from it to O
+    ga, gb = 58.0, 80.0             # |a*| and |b*|
+    g = 2 * gb                      # the point (0, 2) lies on the circle
+    alfa = math.acos(-g / (2 * radio))  # its direction, counter-clockwise from +x
+    bx, by = math.cos(alfa), math.sin(alfa)
+    ax, ay = math.cos(alfa - math.pi / 2), math.sin(alfa - math.pi / 2)
+
+    def punto(h, k):
+        return ox + ga * h * ax + gb * k * bx, oy - (ga * h * ay + gb * k * by)
+
+    o = arco(cx, cy, radio, 0, 360, '#808080', 1.5)
+    px, py = punto(0, 4.6)
+    qx, qy = punto(0, -0.6)
+    o += linea(qx, qy, px, py, '#006000', 1.5, '8 6')
+    for h in range(-6, 7):
+        for k in range(-6, 7):
+            x, y = punto(h, k)
+            if 12 < x < 628 and 12 < y < 548:
+                o += circulo(x, y, 4 if (h, k) != (0, 0) else 6, '#7890d8' if (h, k) != (0, 0) else 'black')
+    gx, gy = punto(0, 2)
+    o += flecha(cx, cy, ox - 8, oy, '#c00000', 3)
+    o += flecha(cx, cy, gx + 6 * (cx - gx) / radio, gy + 6 * (cy - gy) / radio, '#c00000', 3)
+    o += flecha(ox, oy, gx, gy, 'black', 3)
+    o += circulo(gx, gy, 7, '#ffd000')
+    o += texto(ox + 10, oy + 24, 'O', 22, LETRA)
+    o += texto((cx + ox) / 2 - 6, oy + 26, 'k', 24, LETRA_CURSIVA, '#c00000')
+    o += texto((cx + gx) / 2 - 26, (cy + gy) / 2 - 4, "k′", 24, LETRA_CURSIVA, '#c00000')
+    o += texto((ox + gx) / 2 + 16, (oy + gy) / 2 + 16, 'q', 24, LETRA_CURSIVA)
+    o += arco(cx, cy, 46, 0, math.degrees(math.atan2(cy - gy, gx - cx)), 'black', 1.5)
+    o += linea(cx, cy, cx - radio * 0.7071, cy + radio * 0.7071, '#808080', 1, '4 4')
+    lx, ly = punto(0, 3.2)
+    rotulos = [(gx + 12, gy - 6, '(0, 2)', 18, LETRA_SANS, 'black'),
+               (cx + 52, cy - 14, '2θ', 22, LETRA_CURSIVA, 'black'),
+               (cx - radio * 0.35 - 44, cy + radio * 0.35, '1/λ', 20, LETRA_CURSIVA, '#404040'),
+               (14, 540, 'Círculo de Ewald', 18, LETRA_SANS, '#404040'),
+               (lx + 14, ly + 6, 'recta del barrido θ–2θ', 18, LETRA_SANS, '#006000')]
+    for x, y, cadena, tam, letra, color in rotulos:
+        o += ["fill white", "stroke none",
+              f"rectangle {x - 3:.1f},{y - tam:.1f} {x + 0.55 * tam * len(cadena) + 3:.1f},{y + 5:.1f}"]
+        o += texto(x, y, cadena, tam, letra, color)
+    dibuja('ewald', 640, 560, o)
+
+
 if __name__ == '__main__':
     os.makedirs(CARPETA, exist_ok=True)
     difractometro()
     red_familia()
     bragg()
+    ewald()

@@ -23,10 +23,11 @@ constexpr int kCadenaMaxima = 4;        // marked paragraphs moved together at m
 bool ConSiguiente(const QTextBlock& b) { return b.blockFormat().boolProperty(kConSiguiente); }
 
 // The page on which a block's first line stands. The block's box starts
-// where the block does; a line pushed to the next page keeps its offset.
+// where the block does; a line pushed to the next page keeps its offset and
+// stands at the page's very top, where rounding may leave it a hair short.
 int PaginaDe(const QTextBlock& b, double alto) {
   const double linea = b.layout()->lineCount() > 0 ? b.layout()->lineAt(0).y() : 0;
-  return static_cast<int>((b.document()->documentLayout()->blockBoundingRect(b).top() + linea) / alto);
+  return static_cast<int>((b.document()->documentLayout()->blockBoundingRect(b).top() + linea + 0.5) / alto);
 }
 
 }  // namespace

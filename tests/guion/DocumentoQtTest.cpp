@@ -98,7 +98,7 @@ TEST_F(DocumentoQt, AKeptParagraphGoesToThePageOfTheNext) {
   QList<int> paginas;
   for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
     const double linea = doc.documentLayout()->blockBoundingRect(b).top() + b.layout()->lineAt(0).y();
-    paginas << static_cast<int>(linea / alto);
+    paginas << static_cast<int>((linea + 0.5) / alto);
   }
   EXPECT_EQ(paginas, (QList<int>{0, 0, 1, 1}));
 }
