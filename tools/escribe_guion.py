@@ -190,7 +190,7 @@ def tabla(filas):
     salida = []
     for n, fila in enumerate(filas):
         fila = fila + [''] * (columnas - len(fila))
-        salida.append('\\trowd\\trgaph70\\trleft0\\trqc')
+        salida.append('\\trowd\\trgaph70\\trleft0\\trqc' + ('\\trhdr' if n == 0 else ''))
         for i in range(columnas):
             salida.append('\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10'
                           '\\clbrdrr\\brdrs\\brdrw10\\cellx%d' % bordes[i])

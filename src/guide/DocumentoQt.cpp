@@ -166,6 +166,10 @@ class Constructor {
     formato.setBorder(1);
     // The rows' place on the page, as the first row gives it.
     formato.setAlignment(AlineacionQt(tabla.filas.front().alineacion));
+    // The header rows a page break repeats: those the table starts with.
+    const auto primeraNoCabecera =
+        std::find_if(tabla.filas.begin(), tabla.filas.end(), [](const Fila& f) { return !f.cabecera; });
+    formato.setHeaderRowCount(static_cast<int>(primeraNoCabecera - tabla.filas.begin()));
     QList<QTextLength> anchos;
     int izquierda = 0;
     for (int c = 0; c < columnas; ++c) {

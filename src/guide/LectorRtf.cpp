@@ -359,6 +359,9 @@ class Lector {
     } else if (p == "trowd") {
       bordes_.clear();
       alineacionFila_ = Alineacion::Izquierda;
+      cabeceraFila_ = false;
+    } else if (p == "trhdr") {
+      cabeceraFila_ = true;
     } else if (p == "trql" || p == "trqc" || p == "trqr") {
       alineacionFila_ = p == "trqc" ? Alineacion::Centro : p == "trqr" ? Alineacion::Derecha : Alineacion::Izquierda;
     } else if (p == "cellx") {
@@ -638,6 +641,7 @@ class Lector {
     }
     fila_.bordesDerechos = bordes_;
     fila_.alineacion = alineacionFila_;
+    fila_.cabecera = cabeceraFila_;
     if (!tablaAbierta_ || documento_.bloques.empty() || !std::holds_alternative<Tabla>(documento_.bloques.back())) {
       documento_.bloques.emplace_back(Tabla{});
     }
@@ -674,6 +678,7 @@ class Lector {
   Fila fila_;
   std::vector<int> bordes_;
   Alineacion alineacionFila_ = Alineacion::Izquierda;
+  bool cabeceraFila_ = false;
   bool tablaAbierta_ = false;
 };
 

@@ -82,6 +82,7 @@ struct Celda {
 struct Fila {
   std::vector<int> bordesDerechos;                // \cellx of each cell, from the row's left edge
   Alineacion alineacion = Alineacion::Izquierda;  // the row on the page: \trql, \trqc, \trqr
+  bool cabecera = false;                          // \trhdr: repeated at the top of each page
   std::vector<Celda> celdas;
 };
 

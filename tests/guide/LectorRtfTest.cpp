@@ -93,7 +93,7 @@ TEST(LectorRtf, ParagraphFormats) {
 
 TEST(LectorRtf, TablesWithTheirCells) {
   const Documento d =
-      Lee("antes\\par\\trowd\\trgaph70\\trqc\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl h\\cell k\\cell {\\b "
+      Lee("antes\\par\\trowd\\trgaph70\\trqc\\trhdr\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl h\\cell k\\cell {\\b "
           "I}\\cell\\row"
           "\\trowd\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl 1\\par uno\\cell 0\\cell 100\\cell\\row"
           "\\pard despu\\'e9s\\par\\trowd\\trqr\\cellx3000\\pard\\intbl sola\\cell\\row");
@@ -102,11 +102,12 @@ TEST(LectorRtf, TablesWithTheirCells) {
   const Fila& fila = std::get<Tabla>(d.bloques[1]).filas.at(0);
   EXPECT_EQ(fila.bordesDerechos, (std::vector<int>{2000, 4000, 6000}));
   EXPECT_TRUE(fila.celdas.at(2).parrafos.at(0).tramos.at(0).formato.negrita);
-  // Each row's place on the page, until the next \\trowd.
-  std::vector<Alineacion> lugares;
+  // Each row's place on the page and whether it is a header, until the next \\trowd.
+  std::vector<std::pair<Alineacion, bool>> lugares;
   for (int b : {1, 3})
-    for (const Fila& f : std::get<Tabla>(d.bloques[b]).filas) lugares.push_back(f.alineacion);
-  EXPECT_EQ(lugares, (std::vector{Alineacion::Centro, Alineacion::Izquierda, Alineacion::Derecha}));
+    for (const Fila& f : std::get<Tabla>(d.bloques[b]).filas) lugares.emplace_back(f.alineacion, f.cabecera);
+  EXPECT_EQ(lugares, (std::vector<std::pair<Alineacion, bool>>{
+                         {Alineacion::Centro, true}, {Alineacion::Izquierda, false}, {Alineacion::Derecha, false}}));
   // The two paragraphs of one cell are joined by a blank.
   EXPECT_EQ(TextoPlano(d), "antes\nh\tk\tI\n1 uno\t0\t100\ndespués\nsola\n");
 }

@@ -26,7 +26,8 @@ TEST_F(DocumentoQt, FormatsAndTablesReachTheDocument) {
   QTextDocument doc;
   ConstruyeDocumento(
       LeeRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}\\pard\\li720\\fi-360\\tx1440\\tx2160"
-             " a{\\b b}{\\super c}{\\f1 q}\\par\\trowd\\trqc\\cellx1500\\cellx4500\\pard\\intbl x\\cell y\\cell\\row"
+             " a{\\b b}{\\super c}{\\f1 q}\\par\\trowd\\trqc\\trhdr\\cellx1500\\cellx4500\\pard\\intbl x\\cell "
+             "y\\cell\\row"
              "\\pard\\qc fin\\par}"),
       doc);
   const QTextBlock primero = doc.firstBlock();
@@ -50,6 +51,7 @@ TEST_F(DocumentoQt, FormatsAndTablesReachTheDocument) {
   ASSERT_NE(tabla, nullptr);
   EXPECT_EQ(tabla->rows(), 1);
   EXPECT_EQ(tabla->columns(), 2);
+  EXPECT_EQ(tabla->format().headerRowCount(), 1);  // repeated on each page the table spans
   EXPECT_EQ(tabla->cellAt(0, 1).firstCursorPosition().block().text(), "y");
   EXPECT_EQ(tabla->format().columnWidthConstraints(),
             (QList{QTextLength(QTextLength::FixedLength, 100), QTextLength(QTextLength::FixedLength, 200)}));
