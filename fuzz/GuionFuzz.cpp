@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
       LeeImagenes({*p});
       continue;
     }
-    for (const Fila& f : std::get<Tabla>(b).filas) {
+    for (const Fila& f : std::get<Cuadro>(b).filas) {
       for (const Celda& c : f.celdas) LeeImagenes(c.parrafos);
     }
   }

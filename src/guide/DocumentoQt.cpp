@@ -122,7 +122,7 @@ class Constructor {
         bloqueLibre = false;
         continue;
       }
-      const Tabla& tabla = std::get<Tabla>(bloque);
+      const Cuadro& tabla = std::get<Cuadro>(bloque);
       if (tabla.filas.empty()) continue;
       if (!bloqueLibre) cursor.insertBlock();
       EscribeTabla(cursor, tabla);
@@ -153,7 +153,7 @@ class Constructor {
     return formatos_.emplace_back(f, FormatoQt(f)).second;
   }
 
-  void EscribeTabla(QTextCursor& cursor, const Tabla& tabla) {
+  void EscribeTabla(QTextCursor& cursor, const Cuadro& tabla) {
     const Fila* mayor = &tabla.filas.front();
     for (const Fila& f : tabla.filas) {
       if (f.celdas.size() > mayor->celdas.size()) mayor = &f;

@@ -12,8 +12,14 @@ namespace varlek::guia {
 
 namespace {
 
-constexpr std::size_t kProfundidadMaxima = 500;
+// Caps that keep a hostile file from growing the model without end.
+constexpr std::size_t kProfundidadMaxima = 500;  // nested groups
 constexpr std::size_t kBytesImagenMaximos = 64u << 20;
+constexpr std::size_t kTabuladoresMaximos = 64;  // per paragraph
+constexpr std::size_t kCeldasMaximas = 256;      // \cellx per row
+constexpr std::size_t kLargoNombreFuente = 256;  // bytes
+constexpr std::size_t kEntradasMaximas = 4096;   // fonts, and colours
+constexpr int kTwipsMaximos = 1000000;           // any length or size
 
 // Where the text of a group goes.
 enum class Destino {
@@ -35,12 +41,6 @@ struct EstadoGrupo {
   bool enTabla = false;
   TipoTab siguienteTab = TipoTab::Izquierda;
   bool inicioImagen = false;  // this group is the \pict itself
-};
-
-struct Fuente {
-  std::string nombre;
-  int juego = 0;   // \fcharset
-  int pagina = 0;  // \cpg, or the page of the charset
 };
 
 // Destinations whose text is never shown.
@@ -96,6 +96,165 @@ bool EsIgnorado(std::string_view nombre) {
 }
 
 int ValorOr(const Token& t, int siFalta) { return t.conParametro ? t.parametro : siFalta; }
+
+struct Fuente {
+  std::string nombre;
+  int juego = 0;   // \fcharset
+  int pagina = 0;  // \cpg, or the page of the charset
+};
+
+// The font table: {\fN\froman\fcharsetC Name;} or the same without the braces.
+struct TablaFuentes {
+  std::map<int, Fuente> fuentes;
+  int porDefecto = 0;  // \deff
+  int actual = -1;     // the entry being read, -1 between entries
+  Fuente nueva;
+
+  void Palabra(const Token& t) {
+    if (t.nombre == "f") {
+      if (actual >= 0) Termina();
+      actual = ValorOr(t, 0);
+      nueva = {};
+    } else if (t.nombre == "fcharset") {
+      nueva.juego = ValorOr(t, 0);
+    } else if (t.nombre == "cpg") {
+      nueva.pagina = ValorOr(t, 0);
+    }
+  }
+
+  void Byte(std::uint8_t byte, int paginaDocumento) {
+    if (actual < 0) return;
+    if (byte == ';') {
+      Termina();
+    } else if (nueva.nombre.size() < kLargoNombreFuente) {
+      AnadeUtf8(nueva.nombre, Caracter(paginaDocumento, byte));
+    }
+  }
+
+  void Termina() {
+    std::string& nombre = nueva.nombre;
+    while (!nombre.empty() && nombre.back() == ' ') nombre.pop_back();
+    while (!nombre.empty() && nombre.front() == ' ') nombre.erase(nombre.begin());
+    if (nueva.pagina == 0 || nueva.juego == 2) nueva.pagina = PaginaDeJuego(nueva.juego);
+    if (nombre == "Symbol") nueva.pagina = kPaginaSimbolo;
+    if (fuentes.size() < kEntradasMaximas || fuentes.count(actual)) fuentes[actual] = nueva;
+    actual = -1;
+  }
+
+  // The font `indice` names, or the default one for -1.
+  const Fuente* De(int indice) const {
+    const auto it = fuentes.find(indice >= 0 ? indice : porDefecto);
+    return it == fuentes.end() ? nullptr : &it->second;
+  }
+};
+
+// The colour table: entries \redR\greenG\blueB; an empty one is the default colour.
+struct TablaColores {
+  std::vector<std::optional<ColorRgb>> colores;
+  ColorRgb actual;
+  bool definido = false;
+
+  void Palabra(const Token& t) {
+    const auto componente = static_cast<std::uint8_t>(std::clamp(ValorOr(t, 0), 0, 255));
+    if (t.nombre == "red")
+      actual.r = componente;
+    else if (t.nombre == "green")
+      actual.g = componente;
+    else if (t.nombre == "blue")
+      actual.b = componente;
+    else
+      return;
+    definido = true;
+  }
+
+  void Byte(std::uint8_t byte) {
+    if (byte != ';') return;
+    if (colores.size() < kEntradasMaximas) colores.push_back(definido ? std::optional(actual) : std::nullopt);
+    actual = {};
+    definido = false;
+  }
+
+  std::optional<ColorRgb> De(int indice) const {
+    return indice >= 0 && static_cast<std::size_t>(indice) < colores.size() ? colores[indice] : std::nullopt;
+  }
+};
+
+// A \pict group being read: its kind, sizes and bytes.
+struct ImagenLeida {
+  Imagen imagen;
+  int mitadHex = -1;  // the first digit of a hex pair, -1 when none
+  int anchoMeta = 0, altoMeta = 0, anchoObjetivo = 0, altoObjetivo = 0, escalaX = 100, escalaY = 100;
+
+  void Palabra(const Token& t) {
+    const std::string_view p = t.nombre;
+    const int v = ValorOr(t, 0);
+    if (p == "pngblip")
+      imagen.tipo = TipoImagen::Png;
+    else if (p == "jpegblip")
+      imagen.tipo = TipoImagen::Jpeg;
+    else if (p == "wmetafile")
+      imagen.tipo = TipoImagen::Wmf;
+    else if (p == "emfblip")
+      imagen.tipo = TipoImagen::Emf;
+    else if (p == "macpict" || p == "pmmetafile" || p == "dibitmap" || p == "wbitmap")
+      imagen.tipo = TipoImagen::Otra;
+    else if (p == "picw")
+      anchoMeta = v;
+    else if (p == "pich")
+      altoMeta = v;
+    else if (p == "picwgoal")
+      anchoObjetivo = v;
+    else if (p == "pichgoal")
+      altoObjetivo = v;
+    else if (p == "picscalex")
+      escalaX = v;
+    else if (p == "picscaley")
+      escalaY = v;
+  }
+
+  void AnadeBytes(std::span<const std::uint8_t> datos) {
+    auto& bytes = imagen.datos;
+    const std::size_t caben = kBytesImagenMaximos - std::min(kBytesImagenMaximos, bytes.size());
+    bytes.insert(bytes.end(), datos.begin(), datos.begin() + std::min(caben, datos.size()));
+  }
+
+  void AnadeHex(std::uint8_t c) {
+    int valor = -1;
+    if (c >= '0' && c <= '9')
+      valor = c - '0';
+    else if (c >= 'a' && c <= 'f')
+      valor = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+      valor = c - 'A' + 10;
+    if (valor < 0) return;  // blanks and stray characters between the digits
+    if (mitadHex < 0) {
+      mitadHex = valor;
+      return;
+    }
+    if (imagen.datos.size() < kBytesImagenMaximos)
+      imagen.datos.push_back(static_cast<std::uint8_t>(mitadHex * 16 + valor));
+    mitadHex = -1;
+  }
+
+  // The picture with the size it is shown at.
+  Imagen Termina() {
+    // Metafiles give their size in hundredths of a millimetre, bitmaps in pixels.
+    const bool metarchivo = imagen.tipo == TipoImagen::Wmf || imagen.tipo == TipoImagen::Emf;
+    const auto aTwips = [&](int medida) {
+      const long long v = metarchivo ? medida * 1440LL / 2540 : medida * 15LL;
+      return static_cast<int>(std::clamp<long long>(v, 0, kTwipsMaximos));
+    };
+    const auto escala = [](int tw, int porcentaje) {
+      if (porcentaje <= 0) return tw;
+      return static_cast<int>(std::clamp<long long>(static_cast<long long>(tw) * porcentaje / 100, 0, kTwipsMaximos));
+    };
+    const int ancho = anchoObjetivo > 0 ? std::min(anchoObjetivo, kTwipsMaximos) : aTwips(anchoMeta);
+    const int alto = altoObjetivo > 0 ? std::min(altoObjetivo, kTwipsMaximos) : aTwips(altoMeta);
+    imagen.anchoTw = escala(ancho, escalaX);
+    imagen.altoTw = escala(alto, escalaY);
+    return std::move(imagen);
+  }
+};
 
 class Lector {
  public:
@@ -195,16 +354,11 @@ class Lector {
       g.destino = Destino::Fuentes;
     } else if (nombre == "colortbl") {
       g.destino = Destino::Colores;
-      colores_.clear();
-      colorActual_ = {};
-      colorDefinido_ = false;
+      colores_ = {};
     } else if (nombre == "pict") {
       g.destino = Destino::Imagen;
       g.inicioImagen = true;
       imagen_ = {};
-      escalaX_ = escalaY_ = 100;
-      anchoMeta_ = altoMeta_ = anchoObjetivo_ = altoObjetivo_ = 0;
-      mitadHex_ = -1;
     } else if (nombre == "object") {
       g.destino = Destino::Objeto;
     } else if (nombre == "shppict" || nombre == "fldrslt" || nombre == "listtext" || nombre == "pntext") {
@@ -221,7 +375,7 @@ class Lector {
     if (pila_.size() <= 1) return;  // an unbalanced closing brace
     const EstadoGrupo cerrado = pila_.back();
     pila_.pop_back();
-    if (cerrado.destino == Destino::Fuentes && fuenteActual_ >= 0) TerminaFuente();
+    if (cerrado.destino == Destino::Fuentes && fuentes_.actual >= 0) fuentes_.Termina();
     if (cerrado.inicioImagen && Grupo().destino == Destino::Texto) TerminaImagen(cerrado);
   }
 
@@ -230,18 +384,18 @@ class Lector {
     EstadoGrupo& g = Grupo();
     if (p == "bin") {
       const auto datos = tokens_.Binario(t.parametro > 0 ? t.parametro : 0);
-      if (g.destino == Destino::Imagen) AnadeBytesImagen(datos);
+      if (g.destino == Destino::Imagen) imagen_.AnadeBytes(datos);
       return;
     }
     switch (g.destino) {
       case Destino::Fuentes:
-        TrataPalabraFuente(t);
+        fuentes_.Palabra(t);
         return;
       case Destino::Colores:
-        TrataPalabraColor(t);
+        colores_.Palabra(t);
         return;
       case Destino::Imagen:
-        TrataPalabraImagen(t);
+        imagen_.Palabra(t);
         return;
       case Destino::Ignorar:
       case Destino::Objeto:
@@ -261,7 +415,7 @@ class Lector {
     } else if (p == "pca") {
       paginaDocumento_ = 850;
     } else if (p == "deff") {
-      fuentePorDefecto_ = ValorOr(t, 0);
+      fuentes_.porDefecto = ValorOr(t, 0);
     } else if (p == "uc") {
       g.saltoUnicode = std::clamp(ValorOr(t, 1), 0, 10);
     } else if (p == "u") {
@@ -305,8 +459,7 @@ class Lector {
     } else if (p == "f") {
       Grupo().fuente = ValorOr(t, 0);
     } else if (p == "cf") {
-      const int n = ValorOr(t, 0);
-      c.color = n >= 0 && static_cast<std::size_t>(n) < colores_.size() ? colores_[n] : std::nullopt;
+      c.color = colores_.De(ValorOr(t, 0));
     } else if (p == "v") {
       Grupo().oculto = activo;
     } else {
@@ -319,7 +472,7 @@ class Lector {
     const std::string_view p = t.nombre;
     EstadoGrupo& g = Grupo();
     FormatoParrafo& f = g.parrafo;
-    const int v = std::clamp(ValorOr(t, 0), -1000000, 1000000);
+    const int v = std::clamp(ValorOr(t, 0), -kTwipsMaximos, kTwipsMaximos);
     if (p == "pard") {
       f = {};
       g.enTabla = false;
@@ -350,7 +503,7 @@ class Lector {
     } else if (p == "tqdec") {
       g.siguienteTab = TipoTab::Decimal;
     } else if (p == "tx" || p == "tb") {
-      if (f.tabuladores.size() < 64) f.tabuladores.push_back({v, g.siguienteTab});
+      if (f.tabuladores.size() < kTabuladoresMaximos) f.tabuladores.push_back({v, g.siguienteTab});
       g.siguienteTab = TipoTab::Izquierda;
     } else if (p == "keepn") {
       f.conSiguiente = ValorOr(t, 1) != 0;
@@ -365,7 +518,7 @@ class Lector {
     } else if (p == "trql" || p == "trqc" || p == "trqr") {
       alineacionFila_ = p == "trqc" ? Alineacion::Centro : p == "trqr" ? Alineacion::Derecha : Alineacion::Izquierda;
     } else if (p == "cellx") {
-      if (bordes_.size() < 256) bordes_.push_back(v);
+      if (bordes_.size() < kCeldasMaximas) bordes_.push_back(v);
     } else {
       return false;
     }
@@ -413,111 +566,10 @@ class Lector {
     }
   }
 
-  // Fonts: {\fN\froman\fcharsetC Name;} or the same without the braces.
-  void TrataPalabraFuente(const Token& t) {
-    if (t.nombre == "f") {
-      if (fuenteActual_ >= 0) TerminaFuente();
-      fuenteActual_ = ValorOr(t, 0);
-      fuenteNueva_ = {};
-    } else if (t.nombre == "fcharset") {
-      fuenteNueva_.juego = ValorOr(t, 0);
-    } else if (t.nombre == "cpg") {
-      fuenteNueva_.pagina = ValorOr(t, 0);
-    }
-  }
-
-  void TerminaFuente() {
-    std::string& nombre = fuenteNueva_.nombre;
-    while (!nombre.empty() && nombre.back() == ' ') nombre.pop_back();
-    while (!nombre.empty() && nombre.front() == ' ') nombre.erase(nombre.begin());
-    if (fuenteNueva_.pagina == 0 || fuenteNueva_.juego == 2) fuenteNueva_.pagina = PaginaDeJuego(fuenteNueva_.juego);
-    if (nombre == "Symbol") fuenteNueva_.pagina = kPaginaSimbolo;
-    if (fuentes_.size() < 4096 || fuentes_.count(fuenteActual_)) fuentes_[fuenteActual_] = fuenteNueva_;
-    fuenteActual_ = -1;
-  }
-
-  void TrataPalabraColor(const Token& t) {
-    const auto componente = static_cast<std::uint8_t>(std::clamp(ValorOr(t, 0), 0, 255));
-    if (t.nombre == "red")
-      colorActual_.r = componente;
-    else if (t.nombre == "green")
-      colorActual_.g = componente;
-    else if (t.nombre == "blue")
-      colorActual_.b = componente;
-    else
-      return;
-    colorDefinido_ = true;
-  }
-
-  void TrataPalabraImagen(const Token& t) {
-    const std::string_view p = t.nombre;
-    const int v = ValorOr(t, 0);
-    if (p == "pngblip")
-      imagen_.tipo = TipoImagen::Png;
-    else if (p == "jpegblip")
-      imagen_.tipo = TipoImagen::Jpeg;
-    else if (p == "wmetafile")
-      imagen_.tipo = TipoImagen::Wmf;
-    else if (p == "emfblip")
-      imagen_.tipo = TipoImagen::Emf;
-    else if (p == "macpict" || p == "pmmetafile" || p == "dibitmap" || p == "wbitmap")
-      imagen_.tipo = TipoImagen::Otra;
-    else if (p == "picw")
-      anchoMeta_ = v;
-    else if (p == "pich")
-      altoMeta_ = v;
-    else if (p == "picwgoal")
-      anchoObjetivo_ = v;
-    else if (p == "pichgoal")
-      altoObjetivo_ = v;
-    else if (p == "picscalex")
-      escalaX_ = v;
-    else if (p == "picscaley")
-      escalaY_ = v;
-  }
-
-  void AnadeBytesImagen(std::span<const std::uint8_t> datos) {
-    auto& bytes = imagen_.datos;
-    const std::size_t caben = kBytesImagenMaximos - std::min(kBytesImagenMaximos, bytes.size());
-    bytes.insert(bytes.end(), datos.begin(), datos.begin() + std::min(caben, datos.size()));
-  }
-
-  void AnadeHexImagen(std::uint8_t c) {
-    int valor = -1;
-    if (c >= '0' && c <= '9')
-      valor = c - '0';
-    else if (c >= 'a' && c <= 'f')
-      valor = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-      valor = c - 'A' + 10;
-    if (valor < 0) return;  // blanks and stray characters between the digits
-    if (mitadHex_ < 0) {
-      mitadHex_ = valor;
-      return;
-    }
-    if (imagen_.datos.size() < kBytesImagenMaximos)
-      imagen_.datos.push_back(static_cast<std::uint8_t>(mitadHex_ * 16 + valor));
-    mitadHex_ = -1;
-  }
-
   void TerminaImagen(const EstadoGrupo& grupo) {
-    // Metafiles give their size in hundredths of a millimetre, bitmaps in pixels.
-    const bool metarchivo = imagen_.tipo == TipoImagen::Wmf || imagen_.tipo == TipoImagen::Emf;
-    const auto aTwips = [&](int medida) {
-      const long long v = metarchivo ? medida * 1440LL / 2540 : medida * 15LL;
-      return static_cast<int>(std::clamp<long long>(v, 0, 1000000));
-    };
-    const auto escala = [](int tw, int porcentaje) {
-      if (porcentaje <= 0) return tw;
-      return static_cast<int>(std::clamp<long long>(static_cast<long long>(tw) * porcentaje / 100, 0, 1000000));
-    };
-    const int ancho = anchoObjetivo_ > 0 ? std::min(anchoObjetivo_, 1000000) : aTwips(anchoMeta_);
-    const int alto = altoObjetivo_ > 0 ? std::min(altoObjetivo_, 1000000) : aTwips(altoMeta_);
-    imagen_.anchoTw = escala(ancho, escalaX_);
-    imagen_.altoTw = escala(alto, escalaY_);
     Tramo tramo;
     tramo.formato = FormatoActual(grupo);
-    tramo.imagen = std::move(imagen_);
+    tramo.imagen = imagen_.Termina();
     parrafo_.tramos.push_back(std::move(tramo));
     imagen_ = {};
   }
@@ -529,21 +581,13 @@ class Lector {
         AnadeCaracter(Caracter(PaginaActual(), byte));
         return;
       case Destino::Imagen:
-        AnadeHexImagen(byte);
+        imagen_.AnadeHex(byte);
         return;
       case Destino::Fuentes:
-        if (fuenteActual_ < 0) return;
-        if (byte == ';') {
-          TerminaFuente();
-        } else if (fuenteNueva_.nombre.size() < 256) {
-          AnadeUtf8(fuenteNueva_.nombre, Caracter(paginaDocumento_, byte));
-        }
+        fuentes_.Byte(byte, paginaDocumento_);
         return;
       case Destino::Colores:
-        if (byte != ';') return;
-        if (colores_.size() < 4096) colores_.push_back(colorDefinido_ ? std::optional(colorActual_) : std::nullopt);
-        colorActual_ = {};
-        colorDefinido_ = false;
+        colores_.Byte(byte);
         return;
       default:
         return;
@@ -563,18 +607,13 @@ class Lector {
   }
 
   int PaginaActual() {
-    const Fuente* f = FuenteDe(Grupo());
+    const Fuente* f = fuentes_.De(Grupo().fuente);
     return f != nullptr && f->pagina != 0 ? f->pagina : paginaDocumento_;
-  }
-
-  const Fuente* FuenteDe(const EstadoGrupo& g) const {
-    const auto it = fuentes_.find(g.fuente >= 0 ? g.fuente : fuentePorDefecto_);
-    return it == fuentes_.end() ? nullptr : &it->second;
   }
 
   FormatoCaracter FormatoActual(const EstadoGrupo& g) const {
     FormatoCaracter f = g.caracter;
-    if (const Fuente* fuente = FuenteDe(g)) f.fuente = fuente->nombre;
+    if (const Fuente* fuente = fuentes_.De(g.fuente)) f.fuente = fuente->nombre;
     return f;
   }
 
@@ -642,10 +681,10 @@ class Lector {
     fila_.bordesDerechos = bordes_;
     fila_.alineacion = alineacionFila_;
     fila_.cabecera = cabeceraFila_;
-    if (!tablaAbierta_ || documento_.bloques.empty() || !std::holds_alternative<Tabla>(documento_.bloques.back())) {
-      documento_.bloques.emplace_back(Tabla{});
+    if (!tablaAbierta_ || documento_.bloques.empty() || !std::holds_alternative<Cuadro>(documento_.bloques.back())) {
+      documento_.bloques.emplace_back(Cuadro{});
     }
-    std::get<Tabla>(documento_.bloques.back()).filas.push_back(std::move(fila_));
+    std::get<Cuadro>(documento_.bloques.back()).filas.push_back(std::move(fila_));
     fila_ = {};
     tablaAbierta_ = true;
   }
@@ -659,17 +698,9 @@ class Lector {
   char32_t altoSustituto_ = 0;
 
   int paginaDocumento_ = 1252;
-  int fuentePorDefecto_ = 0;
-  std::map<int, Fuente> fuentes_;
-  int fuenteActual_ = -1;
-  Fuente fuenteNueva_;
-  std::vector<std::optional<ColorRgb>> colores_;
-  ColorRgb colorActual_;
-  bool colorDefinido_ = false;
-
-  Imagen imagen_;
-  int mitadHex_ = -1;
-  int anchoMeta_ = 0, altoMeta_ = 0, anchoObjetivo_ = 0, altoObjetivo_ = 0, escalaX_ = 100, escalaY_ = 100;
+  TablaFuentes fuentes_;
+  TablaColores colores_;
+  ImagenLeida imagen_;
 
   Documento documento_;
   Parrafo parrafo_;

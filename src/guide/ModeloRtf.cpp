@@ -34,7 +34,7 @@ std::string TextoPlano(const Documento& documento) {
       salida += EnUnaLinea(parrafo->Texto()) + "\n";
       continue;
     }
-    for (const Fila& fila : std::get<Tabla>(bloque).filas) {
+    for (const Fila& fila : std::get<Cuadro>(bloque).filas) {
       std::string linea;
       for (std::size_t c = 0; c < fila.celdas.size(); ++c) {
         if (c > 0) linea += "\t";

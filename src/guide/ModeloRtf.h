@@ -86,11 +86,12 @@ struct Fila {
   std::vector<Celda> celdas;
 };
 
-struct Tabla {
+// A table of the text (named apart from the program's indexed `varlek::Tabla`).
+struct Cuadro {
   std::vector<Fila> filas;
 };
 
-using Bloque = std::variant<Parrafo, Tabla>;
+using Bloque = std::variant<Parrafo, Cuadro>;
 
 struct Documento {
   std::vector<Bloque> bloques;

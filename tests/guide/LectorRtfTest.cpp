@@ -99,13 +99,13 @@ TEST(LectorRtf, TablesWithTheirCells) {
           "\\pard despu\\'e9s\\par\\trowd\\trqr\\cellx3000\\pard\\intbl sola\\cell\\row");
   ASSERT_EQ(d.bloques.size(), 4u);
   // Four blocks: both rows in one table.
-  const Fila& fila = std::get<Tabla>(d.bloques[1]).filas.at(0);
+  const Fila& fila = std::get<Cuadro>(d.bloques[1]).filas.at(0);
   EXPECT_EQ(fila.bordesDerechos, (std::vector<int>{2000, 4000, 6000}));
   EXPECT_TRUE(fila.celdas.at(2).parrafos.at(0).tramos.at(0).formato.negrita);
   // Each row's place on the page and whether it is a header, until the next \\trowd.
   std::vector<std::pair<Alineacion, bool>> lugares;
   for (int b : {1, 3})
-    for (const Fila& f : std::get<Tabla>(d.bloques[b]).filas) lugares.emplace_back(f.alineacion, f.cabecera);
+    for (const Fila& f : std::get<Cuadro>(d.bloques[b]).filas) lugares.emplace_back(f.alineacion, f.cabecera);
   EXPECT_EQ(lugares, (std::vector<std::pair<Alineacion, bool>>{
                          {Alineacion::Centro, true}, {Alineacion::Izquierda, false}, {Alineacion::Derecha, false}}));
   // The two paragraphs of one cell are joined by a blank.
