@@ -5,6 +5,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTextDocument>
@@ -13,7 +14,6 @@
 
 #include "guide/DocumentoQt.h"
 #include "guide/LectorRtf.h"
-#include "guide/Wmf.h"
 
 namespace varlek::guia {
 namespace {
@@ -29,6 +29,12 @@ void AseguraAplicacion() {
 }
 
 std::string Hex(const QByteArray& bytes) { return bytes.toHex().toStdString(); }
+
+// The formula "nλ = 2d senθ", one of the tests' metafile cases.
+QByteArray Formula() {
+  QFile f(VARLEK_FORMULA);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 // A noisy bitmap: PNG cannot shrink it much.
 std::string PngRuidoso(int lado, std::mt19937& azar) {
@@ -52,7 +58,7 @@ const std::string kCabecera =
 // every few paragraphs, until the file reaches `bytes`.
 std::string Capitulo(std::size_t bytes, int ladoImagen) {
   std::mt19937 azar(3);
-  const std::string formula = prueba::FormulaBragg().Hex();
+  const std::string formula = Hex(Formula());
   std::string rtf = kCabecera + "\\pard\\plain\\s1\\qc\\sb240\\sa120\\f1\\fs32\\b 1) Introducci\\'f3n\\par\n";
   for (int n = 0; rtf.size() < bytes; ++n) {
     rtf += "\\pard\\plain\\li360\\fi-360\\sa120\\tx720\\f0\\fs24 " + std::to_string(n) +
@@ -105,7 +111,8 @@ void BM_LeeYComponeRtf1MBConImagenes(benchmark::State& estado) { LeeYConstruye(e
 // One formula picture drawn from its metafile.
 void BM_DibujaFormula(benchmark::State& estado) {
   AseguraAplicacion();
-  const Imagen formula{TipoImagen::Wmf, prueba::FormulaBragg().Bytes(), 2400, 480};
+  const QByteArray bytes = Formula();
+  const Imagen formula{TipoImagen::Wmf, {bytes.begin(), bytes.end()}, 2400, 480};
   for (auto _ : estado) benchmark::DoNotOptimize(ImagenDe(formula));
 }
 

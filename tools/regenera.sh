@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes again, from their sources, the files that tools/ make: the guide's
-# chapters and the teacher's note, the toolbar bitmaps, the icon and, with
-# the built varlek-muestra given as argument, the three powder samples (each
-# from its structure with its seed). CI runs it and fails when a file changes.
+# chapters and the teacher's note, the toolbar bitmaps, the icon, the tests'
+# metafile cases and, with the built varlek-muestra given as argument, the
+# three powder samples (each from its structure with its seed). CI runs it
+# and fails when a file changes.
 #   tools/regenera.sh RUTA/varlek-muestra
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,6 +12,7 @@ muestra=${1:?"Uso: tools/regenera.sh RUTA/varlek-muestra"}
 python3 "$raiz/tools/escribe_guion.py" >/dev/null
 python3 "$raiz/tools/dibuja_imagenes.py"
 python3 "$raiz/tools/dibuja_icono.py"
+python3 "$raiz/tools/casos_wmf.py"
 for receta in "1 halita 17" "2 silicio 29" "3 cobre 41"; do
   read -r numero estructura semilla <<<"$receta"
   "$muestra" --semilla "$semilla" "$raiz/data/$estructura.cif" "$raiz/data/muestra$numero.bin"

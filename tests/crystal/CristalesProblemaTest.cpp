@@ -1,9 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <utility>
 #include <vector>
 
-#include "apoyo/CodigoError.h"
+#include "apoyo/Comun.h"
 #include "crystal/CristalesProblema.h"
 #include "state/ErrorVarlek.h"
 #include "state/Estado.h"

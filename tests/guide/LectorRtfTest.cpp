@@ -1,142 +1,183 @@
-#include <gtest/gtest.h>
+// The chapter reader on the cases of tests/guide/casos (each .rtf beside the
+// dump of what it reads to), on the chapters the program ships and the
+// teacher's note, and through the command-line companion.
 
-#include <string>
-#include <tuple>
+#include <regex>
 
+#include "apoyo/Comun.h"
+#include "crystal/CristalesProblema.h"
+#include "guide/Capitulos.h"
 #include "guide/LectorRtf.h"
-#include "guide/Wmf.h"
 
 namespace varlek::guia {
 namespace {
 
-const std::string kCabecera =
-    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
-    "{\\f1\\fswiss\\fcharset0 Arial;}{\\f2\\froman\\fcharset2 Symbol;}{\\f3\\fswiss\\fcharset204 Arial Cyr;}"
-    "{\\f4\\fnil Symbol;}}{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
-    "{\\stylesheet{\\s0 Normal;}{\\s1\\b heading 1;}}{\\info{\\title T\\'edtulo}{\\author Alguien}}";
+namespace fs = std::filesystem;
+using prueba::Ejecuta;
+using prueba::Salida;
 
-Documento Lee(const std::string& cuerpo) { return LeeRtf(kCabecera + cuerpo + "}"); }
+// Names of the kinds, as the control words that set them.
+constexpr const char* kAlineaciones[] = {"", " qc", " qr", " qj"};  // rows: trqc, trqr
+constexpr const char* kTabuladores[] = {"", "tqc ", "tqr ", "tqdec "};
+constexpr const char* kImagenes[] = {"png", "jpeg", "wmf", "emf", "otra"};
 
-const Parrafo& Primero(const Documento& d) { return std::get<Parrafo>(d.bloques.at(0)); }
-
-TEST(LectorRtf, UnicodeTextOfEveryEncoding) {
-  // Symbol runs by hex, by literal bytes and by private-use code points; the font's charset and the
-  // document's code page; \uN with its fallback skipped, \uc scoped to its group; raw bytes, braces and
-  // backslashes inside them, not ending the group; an object's result and never its data, a field's result,
-  // no hidden text nor headers; special characters and symbols; the delimiter blank belongs to the word,
-  // line ends in the file are no text.
-  const std::pair<const char*, const char*> casos[] = {
-      {"{\\f2 q}{\\f2\\'6c}{\\f4 a}\\par", "θλα\n"},
-      {"\\u61553?\\u-3988?\\par", "θλ\n"},
-      {"{\\f2\\u113\\'71}\\par", "θ\n"},
-      {"{\\f2\\'b6\\'b4\\'b1\\'a5}\\par", "∂×±∞\n"},
-      {"{\\f3\\'e1\\'e2}\\par", "бв\n"},
-      {"\\ansicpg1251\\'e1\\par", "б\n"},
-      {"\\ansicpg1253\\'e1\\'c8\\par", "αΘ\n"},
-      {"\\ansicpg1250\\'b9\\'9e\\par", "ąž\n"},
-      {"\\'80\\'81\\par", "€\uFFFD\n"},
-      {"{\\uc2\\u8364 XXa}\\u8364?b\\par", "€a€b\n"},
-      {"\\uc0\\u8364 c\\par", "€c\n"},
-      {"\\u8364\\'80d\\par", "€d\n"},
-      {"\\u-10179?\\u-8704?\\par", "\U0001F600\n"},
-      {"a{\\*\\bla\\bin6 {}\\}{}}b\\par", "ab\n"},
-      {"{\\object{\\objdata 41}XY{\\result R}}\\par", "R\n"},
-      {"{\\field{\\*\\fldinst S}{\\fldrslt q}}\\par", "q\n"},
-      {"a{\\v oculto}{\\header cabecera}b\\par", "ab\n"},
-      {"\\emdash\\endash\\lquote\\rquote\\ldblquote\\rdblquote\\bullet\\par", "—–‘’“”•\n"},
-      {"a\\~b\\_c\\-d\\par", "a\u00A0b\u2011cd\n"},
-      {"\\{\\}\\\\\\tab e\\line f\\par", "{}\\\te f\n"},
-      {"\\b uno\\b0  dos\r\ntres\\par", "uno dostres\n"},
-      {"a\\\nb", "a\nb\n"}};
-  for (const auto& [cuerpo, texto] : casos) EXPECT_EQ(TextoPlano(Lee(cuerpo)), texto) << cuerpo;
+// A run's text with what does not show escaped, as C would write it.
+std::string Citado(std::string_view texto) {
+  std::string s = "\"";
+  for (char c : texto)
+    s += c == '\t' ? "\\t" : c == '\n' ? "\\n" : c == '"' ? "\\\"" : c == '\\' ? "\\\\" : std::string(1, c);
+  return s + '"';
 }
 
-TEST(LectorRtf, RunFormats) {
-  const Documento d =
-      Lee("\\pard\\plain\\f1\\fs20 a{\\b b{\\i c}}{\\ul d}{\\super e}{\\sub f}{\\up4 g}{\\dn3 h}{\\cf1 i}{\\f2 q}"
-          "\\b j\\plain k\\par");
-  const auto& tramos = Primero(d).tramos;
-  // Each group's format ends with it; \plain gives the default font at 12 points.
-  const std::string A = "Arial";
-  const ColorRgb rojo{255, 0, 0};
-  const FormatoCaracter esperados[] = {{A, 20},
-                                       {A, 20, true},
-                                       {A, 20, true, true},
-                                       {A, 20, false, false, true},
-                                       {A, 20, false, false, false, true},
-                                       {A, 20, false, false, false, false, true},
-                                       {.fuente = A, .medioPuntos = 20, .desplazamiento = 4},
-                                       {.fuente = A, .medioPuntos = 20, .desplazamiento = -3},
-                                       {.fuente = A, .medioPuntos = 20, .color = rojo},
-                                       {"Symbol", 20},
-                                       {A, 20, true},
-                                       {"Times New Roman"}};
-  ASSERT_EQ(tramos.size(), std::size(esperados));
-  for (std::size_t i = 0; i < tramos.size(); ++i) EXPECT_EQ(tramos[i].formato, esperados[i]) << i;
-}
-
-TEST(LectorRtf, ParagraphFormats) {
-  const Documento d =
-      Lee("\\pard\\li720\\ri360\\fi-360\\sb120\\sa240\\sl-300\\qc\\keepn"
-          "\\tx1440\\tqr\\tx2880\\tqc\\tx4000\\tqdec\\tx5000 a\\par "
-          "b\\par\\pard\\qj c\\par{\\pard\\qr d\\par}e\\par\\pard\\ql\\sl360 f\\par");
-  const std::vector<Tabulador> tabs = {
-      {1440, TipoTab::Izquierda}, {2880, TipoTab::Derecha}, {4000, TipoTab::Centro}, {5000, TipoTab::Decimal}};
-  const FormatoParrafo a{720, 360, -360, 120, 240, -300, Alineacion::Centro, tabs, true};
-  const FormatoParrafo j{.alineacion = Alineacion::Justificada}, r{.alineacion = Alineacion::Derecha};
-  // A paragraph keeps the format until \pard; a group's \pard ends with the group.
-  const FormatoParrafo esperados[] = {a, a, j, r, j, {.interlineado = 360}};
-  ASSERT_EQ(d.bloques.size(), std::size(esperados));
-  for (std::size_t i = 0; i < std::size(esperados); ++i)
-    EXPECT_EQ(std::get<Parrafo>(d.bloques[i]).formato, esperados[i]) << i;
-}
-
-TEST(LectorRtf, TablesWithTheirCells) {
-  const Documento d =
-      Lee("antes\\par\\trowd\\trgaph70\\trqc\\trhdr\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl h\\cell k\\cell {\\b "
-          "I}\\cell\\row"
-          "\\trowd\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl 1\\par uno\\cell 0\\cell 100\\cell\\row"
-          "\\pard despu\\'e9s\\par\\trowd\\trqr\\cellx3000\\pard\\intbl sola\\cell\\row");
-  ASSERT_EQ(d.bloques.size(), 4u);
-  // Four blocks: both rows in one table.
-  const Fila& fila = std::get<Cuadro>(d.bloques[1]).filas.at(0);
-  EXPECT_EQ(fila.bordesDerechos, (std::vector<int>{2000, 4000, 6000}));
-  EXPECT_TRUE(fila.celdas.at(2).parrafos.at(0).tramos.at(0).formato.negrita);
-  // Each row's place on the page and whether it is a header, until the next \\trowd.
-  std::vector<std::pair<Alineacion, bool>> lugares;
-  for (int b : {1, 3})
-    for (const Fila& f : std::get<Cuadro>(d.bloques[b]).filas) lugares.emplace_back(f.alineacion, f.cabecera);
-  EXPECT_EQ(lugares, (std::vector<std::pair<Alineacion, bool>>{
-                         {Alineacion::Centro, true}, {Alineacion::Izquierda, false}, {Alineacion::Derecha, false}}));
-  // The two paragraphs of one cell are joined by a blank.
-  EXPECT_EQ(TextoPlano(d), "antes\nh\tk\tI\n1 uno\t0\t100\ndespués\nsola\n");
-}
-
-TEST(LectorRtf, PicturesWithTheirKindBytesAndSize) {
-  // Kind, first bytes (all of them for the metafile), size.
-  using Vista = std::tuple<TipoImagen, std::vector<std::uint8_t>, int, int>;
-  const std::pair<std::string, Vista> casos[] = {
-      // Goal sizes in twips, scaled in percent; hex split by blanks and line ends.
-      {"{\\pict\\pngblip\\picw10\\pich20\\picwgoal300\\pichgoal600\\picscalex50 89 50\r\n4e 4}",
-       {TipoImagen::Png, {0x89, 0x50, 0x4E}, 150, 600}},
-      // Without goal: bitmaps in pixels, metafiles (here an object's result) in hundredths of a millimetre.
-      {"{\\pict\\jpegblip\\picw10\\pich20 ffd8}", {TipoImagen::Jpeg, {0xFF, 0xD8}, 150, 300}},
-      {"{\\object{\\*\\objdata 0102}{\\result{\\pict\\wmetafile8\\picw2540\\pich1270 " + prueba::FormulaBragg().Hex() +
-           "}}}",
-       {TipoImagen::Wmf, prueba::FormulaBragg().Bytes(), 1440, 720}},
-      {"{\\pict\\emfblip\\picwgoal100\\pichgoal100\\bin3 \x01}\x02}", {TipoImagen::Emf, {1, '}', 2}, 100, 100}},
-      {"{\\pict\\macpict\\picwgoal100\\pichgoal50{\\*\\blipuid 0123abcd}ab}", {TipoImagen::Otra, {0xAB}, 100, 50}},
-      // The picture chosen over the fallback, and never both.
-      {"{\\*\\shppict{\\pict\\pngblip 0102}}{\\nonshppict{\\pict\\wmetafile8 0304}}", {TipoImagen::Png, {1, 2}, 0, 0}}};
-  for (const auto& [cuerpo, vista] : casos) {
-    const auto tramos = Primero(Lee(cuerpo + "\\par")).tramos;
-    ASSERT_EQ(tramos.size(), 1u) << cuerpo;
-    ASSERT_TRUE(tramos[0].imagen) << cuerpo;
-    const Imagen& im = *tramos[0].imagen;
-    const auto n = std::min(im.datos.size(), std::get<1>(vista).size());
-    const std::vector<std::uint8_t> primeros(im.datos.begin(), im.datos.begin() + n);
-    EXPECT_EQ(Vista(im.tipo, primeros, im.anchoTw, im.altoTw), vista) << cuerpo;
+// Each block, run and picture a line, with what differs from the defaults by
+// the RTF control word that sets it; a picture's bytes by their count, first
+// bytes and a checksum.
+void Vuelca(const Parrafo& p, const std::string& sangria, std::ostream& s) {
+  const FormatoParrafo& f = p.formato;
+  s << sangria << "par" << (p.saltoPaginaAntes ? " page" : "");
+  for (const auto& [palabra, valor] : {std::pair{"li", f.sangriaIzquierda},
+                                       {"ri", f.sangriaDerecha},
+                                       {"fi", f.primeraLinea},
+                                       {"sb", f.espacioAntes},
+                                       {"sa", f.espacioDespues},
+                                       {"sl", f.interlineado}})
+    if (valor != 0) s << ' ' << palabra << valor;
+  s << kAlineaciones[static_cast<int>(f.alineacion)];
+  if (f.conSiguiente) s << " keepn";
+  for (const Tabulador& t : f.tabuladores) s << ' ' << kTabuladores[static_cast<int>(t.tipo)] << "tx" << t.posicion;
+  s << '\n';
+  for (const Tramo& t : p.tramos) {
+    const FormatoCaracter& c = t.formato;
+    s << sangria << "  " << (t.imagen ? "pict" : Citado(t.texto));
+    if (!c.fuente.empty()) s << " \"" << c.fuente << '"';
+    if (c.medioPuntos != 24) s << " fs" << c.medioPuntos;
+    for (const auto& [palabra, activo] : {std::pair{" b", c.negrita},
+                                          {" i", c.cursiva},
+                                          {" ul", c.subrayado},
+                                          {" super", c.superindice},
+                                          {" sub", c.subindice}})
+      if (activo) s << palabra;
+    if (c.desplazamiento != 0) s << " up" << c.desplazamiento;
+    if (c.color) s << " cf" << +c.color->r << ',' << +c.color->g << ',' << +c.color->b;
+    if (t.imagen) {
+      const Imagen& im = *t.imagen;
+      std::uint32_t suma = 2166136261u;  // FNV-1a
+      for (std::uint8_t b : im.datos) suma = (suma ^ b) * 16777619u;
+      s << ' ' << kImagenes[static_cast<int>(im.tipo)] << ' ' << im.anchoTw << 'x' << im.altoTw << ' '
+        << im.datos.size() << " bytes" << std::hex;
+      for (std::size_t i = 0; i < std::min<std::size_t>(im.datos.size(), 8); ++i) s << ' ' << +im.datos[i];
+      s << " suma " << suma << std::dec;
+    }
+    s << '\n';
   }
+}
+
+std::string Vuelca(const Documento& d) {
+  std::ostringstream s;
+  for (const Bloque& b : d.bloques) {
+    if (const auto* p = std::get_if<Parrafo>(&b)) {
+      Vuelca(*p, "", s);
+      continue;
+    }
+    s << "tabla\n";
+    for (const Fila& fila : std::get<Cuadro>(b).filas) {
+      s << "  row" << kAlineaciones[static_cast<int>(fila.alineacion)];
+      if (fila.cabecera) s << " trhdr";
+      for (int borde : fila.bordesDerechos) s << " cellx" << borde;
+      s << "\n";
+      for (const Celda& celda : fila.celdas) {
+        s << "    cell\n";
+        for (const Parrafo& p : celda.parrafos) Vuelca(p, "      ", s);
+      }
+    }
+  }
+  return s.str();
+}
+
+TEST(LectorRtf, StoredCases) {
+  for (const auto& caso : prueba::Casos("guide/casos", ".rtf")) {
+    EXPECT_TRUE(prueba::ComoVolcado(Vuelca(LeeRtf(prueba::LeeFichero(caso))), caso));
+  }
+  // The deepest groups are read up to a cap and their text dropped.
+  const std::string hondo = "{\\rtf1 " + std::string(1000000, '{') + "x" + std::string(1000000, '}') + "y}";
+  EXPECT_EQ(TextoPlano(LeeRtf(hondo)), "y\n");
+}
+
+// A preset's length as a number standing on its own, with a decimal point or
+// comma; a whole one only where it is a length ("= 6", "6 Å").
+std::regex ComoLongitud(double valor) {
+  std::string numero = (std::ostringstream() << valor).str();
+  if (const auto punto = numero.find('.'); punto != std::string::npos) {
+    numero.replace(punto, 1, "[.,]");
+    return std::regex("(^|[^0-9.,])" + numero + "([^0-9]|[.,](?![0-9])|$)");
+  }
+  return std::regex("= " + numero + "([^0-9.,]|$)|(^|[^0-9.,])" + numero + " Å");
+}
+
+// What was found, with the text just before it.
+std::string Contexto(const std::smatch& m) {
+  const std::string antes = m.prefix().str();
+  return "«" + m.str() + "» after «" + antes.substr(antes.size() - std::min<std::size_t>(antes.size(), 60)) + "»";
+}
+
+// The chapters the program ships and the teacher's note, read as the guide
+// window reads them: every heading of their source stands as a line of its
+// own; nothing of the RTF's machinery (braces, control words, font names,
+// embedded objects' data) shows in the text; and no lattice parameter of a
+// problem crystal appears in them, since the students can read them all.
+TEST(Capitulos, HeadingsShowAndNeitherMachineryNorAnswersLeak) {
+  const std::pair<const char*, const char*> capitulos[] = {{"Intro.rtf", "intro.txt"},
+                                                           {"Programa.rtf", "programa.txt"},
+                                                           {"Simula.rtf", "simula.txt"},
+                                                           {"../doc/Profesor.rtf", "profesor.txt"}};
+  const std::regex maquinaria(R"([{}\\]|\b(pard|plain|trowd|intbl|keepn|widctlpar|fs[0-9]+|cellx[0-9]+)\b)");
+  for (const auto& [rtf, fuente] : capitulos) {
+    SCOPED_TRACE(rtf);
+    const auto bytes = LeeBytes(RutaCapitulo(VARLEK_DATOS, rtf));
+    ASSERT_TRUE(bytes);
+    const std::string texto = std::string(1, '\n').append(TextoPlano(LeeRtf(*bytes)));
+    std::istringstream origen(prueba::LeeFichero(RutaCapitulo(VARLEK_FUENTES_GUION, fuente)));
+    int titulos = 0;
+    for (std::string l; std::getline(origen, l);) {
+      if (!l.starts_with("=")) continue;
+      const std::string linea = std::string(1, '\n').append(l, l.find_first_not_of("= ")).append(1, '\n');
+      EXPECT_NE(texto.find(linea), texto.npos) << l;
+      ++titulos;
+    }
+    EXPECT_GT(titulos, 8);
+    std::smatch fuga;
+    EXPECT_FALSE(std::regex_search(texto, fuga, maquinaria)) << Contexto(fuga);
+    for (const char* nombre : {"objdata", "Equation", "Times New Roman", "Arial;", "Symbol;"})
+      EXPECT_EQ(texto.find(nombre), std::string::npos) << nombre;
+    for (int n = 1; n <= 5; ++n) {
+      for (const double longitud : {CristalProblemaN(n).AVec, CristalProblemaN(n).BVec}) {
+        EXPECT_FALSE(std::regex_search(texto, fuga, ComoLongitud(longitud)))
+            << "Cristal " << n << ": " << Contexto(fuga);
+      }
+    }
+  }
+}
+
+// The command-line companion: text by default, HTML with its pictures, PDF;
+// 1 when a file cannot be read or written, 2 for a wrong command line.
+TEST(VarlekGuion, ConvertsAChapter) {
+  prueba::CarpetaTemporal dir;
+  const std::string guion = VARLEK_GUION " ",
+                    entrada = (fs::path(VARLEK_FUENTES_PRUEBAS) / "guide/casos/companero.rtf").string() + " ";
+  EXPECT_EQ(Ejecuta(guion + entrada), (Salida{0, "Bragg: λ\nh\tk\n\n"}));
+  for (const char* formato : {"html", "pdf"})
+    EXPECT_EQ(Ejecuta(guion + entrada + "-o " + (dir / "c.").string() + formato).codigo, 0) << formato;
+  EXPECT_NE(prueba::LeeFichero(dir / "c.html").find("src=\"data:image/png;base64,"), std::string::npos);
+  EXPECT_TRUE(prueba::LeeFichero(dir / "c.pdf").starts_with("%PDF-"));
+  for (const auto& [argumentos, codigo] : {std::pair{(dir / "no-existe.rtf ").string(), 1},
+                                           {entrada + "-o " + (dir / "no/existe.pdf").string(), 1},
+                                           {entrada + "-x", 2},
+                                           {entrada + "-o", 2},
+                                           {std::string(), 2}})
+    EXPECT_EQ(Ejecuta(guion + argumentos).codigo, codigo) << argumentos;
+  const Salida ayuda = Ejecuta(guion + "--help");
+  EXPECT_EQ(ayuda.codigo, 0);
+  EXPECT_FALSE(ayuda.texto.empty());
 }
 
 }  // namespace

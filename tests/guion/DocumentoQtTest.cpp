@@ -1,21 +1,17 @@
-#include <gtest/gtest.h>
-
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextTable>
 
 #include "apoyo/Aplicacion.h"
+#include "apoyo/Comun.h"
 #include "apoyo/Referencia.h"
 #include "guide/DocumentoQt.h"
 #include "guide/ImprimeGuion.h"
 #include "guide/LectorRtf.h"
-#include "guide/Wmf.h"
 
 namespace varlek::guia {
 namespace {
@@ -79,7 +75,8 @@ TEST_F(DocumentoQt, PicturesDecodedDrawnOrEmptyBoxes) {
   EXPECT_EQ(png.deviceIndependentSize(), QSizeF(4, 2));
   EXPECT_EQ(png.pixelColor(png.width() / 2, png.height() / 2), QColor(Qt::red));
   // A formula at its goal size, each of its four texts where it was written.
-  const QImage formula = ImagenDe({TipoImagen::Wmf, prueba::FormulaBragg().Bytes(), 2400, 480});
+  const std::string bragg = prueba::LeeFichero(VARLEK_FUENTES_PRUEBAS "/guide/casos/formula.wmf");
+  const QImage formula = ImagenDe({TipoImagen::Wmf, {bragg.begin(), bragg.end()}, 2400, 480});
   EXPECT_EQ(formula.deviceIndependentSize(), QSizeF(160, 32));
   EXPECT_TRUE(prueba::ComoReferencia(formula, "formula"));
   // Nothing readable: a framed empty box of the picture's size.
@@ -103,48 +100,6 @@ TEST_F(DocumentoQt, AKeptParagraphGoesToThePageOfTheNext) {
     paginas << static_cast<int>((linea + 0.5) / alto);
   }
   EXPECT_EQ(paginas, (QList<int>{0, 0, 1, 1}));
-}
-
-// The command-line companion: text by default, HTML with its pictures, PDF,
-// and its failures.
-TEST_F(DocumentoQt, VarlekGuionConvertsAChapter) {
-  QTemporaryDir dir;
-  const QString entrada = dir.filePath("c.rtf");
-  QFile rtf(entrada);
-  ASSERT_TRUE(rtf.open(QIODevice::WriteOnly));
-  rtf.write(QByteArray::fromStdString(
-      "{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset2 Symbol;}}Bragg: {\\f1 l}\\par\\trowd\\cellx900\\cellx1800\\pard\\intbl "
-      "h\\cell k\\cell\\row\\pard{\\pict\\wmetafile8\\picwgoal2400\\pichgoal480 " +
-      prueba::FormulaBragg().Hex() + "}\\par}"));
-  rtf.close();
-  const auto Ejecuta = [](const QStringList& argumentos) {
-    QProcess p;
-    p.start(VARLEK_GUION, argumentos);
-    p.waitForFinished(60000);
-    return std::pair{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
-  };
-  const auto Lee = [&](const char* nombre) {
-    QFile f(dir.filePath(nombre));
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-  };
-  EXPECT_EQ(Ejecuta({entrada}), std::pair(0, QString("Bragg: λ\nh\tk\n\n")));
-  EXPECT_EQ(Ejecuta({entrada, "-o", dir.filePath("c.html")}).first, 0);
-  // The pictures go inside the page.
-  EXPECT_TRUE(Lee("c.html").contains("src=\"data:image/png;base64,"));
-  EXPECT_EQ(Ejecuta({entrada, "-o", dir.filePath("c.pdf")}).first, 0);
-  EXPECT_TRUE(Lee("c.pdf").startsWith("%PDF-"));
-  // 1 when a file cannot be read or written, 2 for a wrong command line.
-  QList<int> codigos;
-  for (const QStringList& argumentos : {QStringList{dir.filePath("no-existe.rtf")},
-                                        {entrada, "-o", dir.filePath("no/existe.pdf")},
-                                        {entrada, "-x"},
-                                        {entrada, "-o"},
-                                        {}})
-    codigos << Ejecuta(argumentos).first;
-  EXPECT_EQ(codigos, (QList<int>{1, 1, 2, 2, 2}));
-  const auto ayuda = Ejecuta({"--help"});
-  EXPECT_EQ(ayuda.first, 0);
-  EXPECT_FALSE(ayuda.second.isEmpty());
 }
 
 }  // namespace

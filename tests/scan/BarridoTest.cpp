@@ -1,9 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <vector>
 
-#include "apoyo/CodigoError.h"
+#include "apoyo/Comun.h"
 #include "apoyo/CristalDePrueba.h"
 #include "apoyo/Impresion.h"
 #include "scan/Barrido.h"

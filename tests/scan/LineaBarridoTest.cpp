@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <string_view>
 #include <vector>
 
+#include "apoyo/Comun.h"
 #include "scan/LineaBarrido.h"
 
 namespace varlek {

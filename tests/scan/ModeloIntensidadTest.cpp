@@ -1,10 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 #include <utility>
 
-#include "apoyo/CodigoError.h"
+#include "apoyo/Comun.h"
 #include "apoyo/CristalDePrueba.h"
 #include "scan/ModeloIntensidad.h"
 #include "state/Angulos.h"

@@ -1,6 +1,4 @@
-#include <gtest/gtest.h>
-
-#include "apoyo/CodigoError.h"
+#include "apoyo/Comun.h"
 #include "apoyo/Impresion.h"
 #include "state/ErrorVarlek.h"
 #include "state/Estado.h"
@@ -30,7 +28,6 @@ TEST(Estado, ResetAndClearingTheCrystalTouchOnlyTheirVariables) {
   limpio.AtomoX = lleno.AtomoX, limpio.AtomoY = lleno.AtomoY;
   limpio.Espectro = lleno.Espectro, limpio.Intensidad = lleno.Intensidad;
   EXPECT_EQ(reiniciado, limpio);
-  EXPECT_EQ(limpio.PasoDelta, 0.25);
   EXPECT_EQ(limpio.DeltaMedio, limpio.DeltaRad / 2);
 
   Estado e = Lleno(), esperado = Lleno();

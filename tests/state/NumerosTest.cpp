@@ -1,11 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 #include <string>
 #include <utility>
 
-#include "apoyo/CodigoError.h"
+#include "apoyo/Comun.h"
 #include "state/ErrorVarlek.h"
 #include "state/Numeros.h"
 

@@ -1,12 +1,10 @@
 // The arithmetic of the structure window: plane families and their lines,
 // levelling a family, atom colours, and what the window reads.
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <tuple>
 
-#include "apoyo/CodigoError.h"
+#include "apoyo/Comun.h"
 #include "state/Angulos.h"
 #include "structure/DibujoAtomos.h"
 #include "structure/EntradaVisor.h"

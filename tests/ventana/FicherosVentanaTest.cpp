@@ -1,12 +1,9 @@
 // "Salvar" and "Cargar" through the main window, and the teachers'
 // command-line companion against the window's own scan.
 
-#include <gtest/gtest.h>
-
-#include <QFile>
 #include <QTemporaryDir>
-#include <cstdio>
 
+#include "apoyo/Comun.h"
 #include "apoyo/Entorno.h"
 #include "files/FicheroDatos.h"
 #include "scan/Barrido.h"
@@ -26,11 +23,8 @@ TEST(FicherosVentana, SaveRightAfterStartUpWithTheDialogsSettings) {
   const QString ruta = dir.filePath("espectro inicial ñ.ASC");
   v.dialogos.respuestasFichero.push_back(ruta);
   v.graf->Toolbar1_ButtonClick("guardar");
-  QByteArray esperado = "\r\n5\r\n105\r\n";
-  for (int i = 0; i < 401; ++i) esperado += "0\r\n";
-  QFile f(ruta);
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(f.readAll(), esperado);
+  EXPECT_EQ(prueba::LeeFichero(ruta.toStdString()),
+            prueba::LeeFichero(VARLEK_FUENTES_PRUEBAS "/files/casos/cabecera-vacia.ASC"));
   EXPECT_EQ(v.estado.NombreFichero, ruta.toStdString());
   ASSERT_EQ(v.dialogos.ficherosPedidos.size(), 1u);
   EXPECT_TRUE(v.dialogos.ficherosPedidos[0].opciones.preguntaSobrescribir);
@@ -61,12 +55,7 @@ TEST(FicherosVentana, FailuresAndCancelsChangeNothingAndALoadedRangeBecomesTheSc
   EXPECT_EQ(v.dialogos.mensajes[0].texto.toStdString(), TextoError(codigo::DiscoLleno));
   EXPECT_EQ(v.dialogos.mensajes[1].texto.toStdString(), TextoError(codigo::FicheroNoExiste));
 
-  QByteArray fichero = "\"otra\"\r\n20\r\n60\r\n";
-  for (int i = 0; i < 401; ++i) fichero += "1.5\r\n";
-  QFile f(dir.filePath("r.ASC"));
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(fichero);
-  f.close();
+  prueba::EscribeFichero(dir.filePath("r.ASC").toStdString(), TextoDatos({std::string("otra"), 20, 60, {}}));
   v.dialogos.respuestasFichero.push_back(dir.filePath("r.ASC"));
   v.Pulsa("Menu_Fichero_Cargar");
   EXPECT_EQ(v.estado.DeltaRad, ARadianes(20));
@@ -88,16 +77,10 @@ TEST(FicherosVentana, CommandLineCompanionWritesTheScansOwnFile) {
   FijaLimites(e, 10, 70);
   CompletaBarrido(e);
 
-  FILE* salida = popen(VARLEK_BARRIDO
-                       " --a 4.5 --b 6 --angulo 75 --atomo 0,0,1 --atomo 0.5,0.25,0.75 --lambda 1.2 --min 10 --max 70 "
-                       "--giro 10",
-                       "r");
-  ASSERT_NE(salida, nullptr);
-  std::string bytes;
-  char trozo[4096];
-  for (size_t n; (n = fread(trozo, 1, sizeof trozo, salida)) > 0;) bytes.append(trozo, n);
-  EXPECT_EQ(pclose(salida), 0);
-  EXPECT_EQ(bytes, TextoDatos(DatosDePantalla(e)));
+  EXPECT_EQ(
+      prueba::Ejecuta(VARLEK_BARRIDO " --a 4.5 --b 6 --angulo 75 --atomo 0,0,1 --atomo 0.5,0.25,0.75 --lambda 1.2 "
+                                     "--min 10 --max 70 --giro 10"),
+      (prueba::Salida{0, TextoDatos(DatosDePantalla(e))}));
 }
 
 }  // namespace

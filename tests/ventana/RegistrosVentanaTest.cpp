@@ -1,11 +1,9 @@
 // Registers X, Y, Z and the spectrum operations through the main window.
 
-#include <gtest/gtest.h>
-
-#include <QFile>
 #include <QTemporaryDir>
 #include <tuple>
 
+#include "apoyo/Comun.h"
 #include "apoyo/Entorno.h"
 #include "state/ErrorVarlek.h"
 #include "ui/Lienzo.h"
@@ -101,9 +99,7 @@ TEST(RegistrosVentana, SmoothMultiplyAddCopyBackAndSaveARegister) {
   v.FijaLimites("20", "60");
   v.dialogos.respuestasFichero.push_back(dir.filePath("y.ASC"));
   v.Pulsa("Salvar_RegistroY");
-  QFile f(dir.filePath("y.ASC"));
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(f.readAll().startsWith("3\r\n5\r\n105\r\n"));
+  EXPECT_TRUE(prueba::LeeFichero(dir.filePath("y.ASC").toStdString()).starts_with("3\r\n5\r\n105\r\n"));
 }
 
 }  // namespace
