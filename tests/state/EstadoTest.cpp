@@ -38,13 +38,6 @@ TEST(Estado, ResetAndClearingTheCrystalTouchOnlyTheirVariables) {
   EXPECT_EQ(e, esperado);
 }
 
-TEST(Estado, TablesRefuseIndicesOutsideTheirRange) {
-  Estado e;
-  EXPECT_EQ(prueba::CodigoDe([&] { e.Espectro[-1] = 1; }), 9);
-  EXPECT_THROW(e.AtomoF[5], ErrorVarlek);
-  EXPECT_NO_THROW(e.Espectro[400] = 1);
-}
-
 TEST(TextoError, OwnAndGenericMessages) {
   EXPECT_EQ(TextoError(76), "Error 76: no se encuentra el camino de acceso ");
   EXPECT_EQ(TextoError(62), "Error  62: La entrada pasó del final del archivo");
