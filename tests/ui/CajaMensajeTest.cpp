@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 
 #include "apoyo/Aplicacion.h"
 #include "apoyo/Referencia.h"
@@ -36,6 +38,13 @@ TEST_F(CajaMensajeTest, EveryTextShowsWholeInABoxNoWiderThanTheMainWindow) {
   ui::CajaMensaje aviso(nullptr, ui::kTituloInformacion, QString::fromStdString(AvisoCristalProblema(1)));
   aviso.show();
   EXPECT_TRUE(prueba::ComoReferencia(aviso, "caja-aviso"));
+
+  // A question answers with the button pressed; Escape is no answer.
+  ui::CajaMensaje pregunta(nullptr, "t", "¿Reemplazar?", {"Sí", "No"});
+  QTimer::singleShot(0, &pregunta, [&] { pregunta.findChild<QPushButton*>("Sí")->click(); });
+  EXPECT_EQ(pregunta.Pregunta(), 0);
+  QTimer::singleShot(0, &pregunta, [&] { pregunta.reject(); });
+  EXPECT_EQ(pregunta.Pregunta(), -1);
 }
 
 }  // namespace
