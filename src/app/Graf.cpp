@@ -13,6 +13,7 @@
 #include "ui/Controles.h"
 #include "ui/Dialogos.h"
 #include "ui/EtiquetaPulsable.h"
+#include "ui/GraficaEspectro.h"
 #include "ui/Lienzo.h"
 #include "ui/Paleta.h"
 #include "ui/SuperficieVentana.h"
@@ -150,15 +151,16 @@ void Graf::CreaControles() {
   Esquema->setFont(sansNegrita);
   Graf_Espectro = new ui::Lienzo(Superficie);
   Graf_Espectro->setObjectName("Graf_Espectro");
-  Graf_Espectro->setGeometry(TwRect(1200, 4320, 10575, 3015));
+  Graf_Espectro->setGeometry(ui::RectGrafica());
   Graf_Espectro->setFont(sansNegrita);
-  Graf_Espectro->FijaColorFondo(kFondoGrafica);
+  Graf_Espectro->FijaColorFondo(ui::kFondoGrafica);
   Graf_Espectro->AlPulsar = [this](int boton, float x, float y) { Graf_Espectro_MouseDown(boton, 0, x, y); };
 
-  const QFont sans = ui::Fuente("MS Sans Serif", 9.75);
-  const QColor azulOscuro(0, 0, 192);
-  Label2 = ui::Etiqueta(Superficie, "Label2", "I(U.A.)", TwRect(120, 3840, 735, 375), sans, azulOscuro);
-  Label1 = ui::Etiqueta(Superficie, "Label1", "Angulo de difracción", TwRect(5640, 7680, 3135, 255), sans, azulOscuro);
+  const auto rotulo = [this](const ui::Rotulo& r) {
+    return ui::Etiqueta(Superficie, r.nombre, r.texto, r.rect, ui::FuenteRotulos(), ui::kColorRotulos);
+  };
+  Label2 = rotulo(ui::RotuloIntensidad());
+  Label1 = rotulo(ui::RotuloAngulo());
 
   PuntY = ui::CajaLectura(Superficie, "PuntY", TwRect(120, 6360, 615, 285));
   PuntX = ui::CajaLectura(Superficie, "PuntX", TwRect(120, 6840, 615, 285));

@@ -141,9 +141,6 @@ class Graf : public QMainWindow {
   void closeEvent(QCloseEvent* evento) override;
 
  private:
-  // The plot's pale yellow.
-  static inline const QColor kFondoGrafica{255, 255, 192};
-
   void CreaControles();
   void CreaMenus();
 

@@ -4,8 +4,8 @@
 #include "app/Graf.h"
 #include "files/Aviso.h"
 #include "files/Registros.h"
-#include "spectrum/Ejes.h"
 #include "ui/Dialogos.h"
+#include "ui/GraficaEspectro.h"
 #include "ui/Lienzo.h"
 #include "ui/Paleta.h"
 
@@ -19,7 +19,8 @@ void Graf::AvisaYReemplaza(char letra) {
   Graf_Espectro_Paint();
   Form_Paint();
   // Drawn point by point in the plot's own pen, not by the curve rule.
-  for (int i = 0; i <= 400; ++i) Graf_Espectro->Punto(XDeRanura(i), estado_.Espectro[i]);
+  ui::GraficaVentana destino(*Graf_Espectro, *Superficie);
+  ui::DibujaPuntos(destino, estado_.Espectro);
 }
 
 void Graf::CopiaDesde(char letra) {

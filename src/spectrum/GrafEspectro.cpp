@@ -7,6 +7,7 @@
 #include "state/Numeros.h"
 #include "ui/Controles.h"
 #include "ui/Dialogos.h"
+#include "ui/GraficaEspectro.h"
 #include "ui/Lienzo.h"
 #include "ui/Paleta.h"
 #include "ui/SuperficieVentana.h"
@@ -15,34 +16,22 @@ namespace varlek {
 
 void Graf::Graf_Espectro_Paint() {
   ui::Lienzo& plot = *Graf_Espectro;
-  plot.FijaColorFondo(kFondoGrafica);
+  plot.FijaColorFondo(ui::kFondoGrafica);
   plot.FijaColorFrente(ui::Paleta(0));
-  plot.Escala(0, 500, 100, -500);
-  for (int i = 1; i <= 10; ++i) plot.Linea(10 * i, 0, 10 * i, 15);
-  for (int i = 1; i <= 4; ++i) plot.Linea(0, 100 * i, 1, 100 * i);
+  plot.Escala(ui::kSistemaGrafica);
+  ui::GraficaVentana destino(plot, *Superficie);
+  ui::DibujaMarcas(destino);
 }
 
 void Graf::DibujaEjes() {
-  const QRect r = Graf_Espectro->geometry();
-  const auto angulos = EtiquetasAngulo(estado_.EspectroMin, estado_.EspectroMax);
-  for (int k = 0; k <= 10; ++k) {
-    const QString texto = QString::fromStdString(angulos[static_cast<std::size_t>(k)]);
-    const QSize medida = Superficie->MideTexto(texto);
-    Superficie->Escribe(QPoint(r.left() + k * r.width() / 10 - medida.width() / 2, r.bottom() + 1 + ui::Tw(100)),
-                        texto);
-  }
-  const auto intensidades = EtiquetasIntensidad();
-  for (int k = 0; k <= 5; ++k) {
-    const QString texto = QString::fromStdString(intensidades[static_cast<std::size_t>(k)]);
-    const QSize medida = Superficie->MideTexto(texto);
-    Superficie->Escribe(
-        QPoint(r.left() - ui::Tw(50) - medida.width(), r.top() + k * r.height() / 5 - medida.height() / 2), texto);
-  }
+  ui::GraficaVentana destino(*Graf_Espectro, *Superficie);
+  ui::DibujaEtiquetas(destino, estado_.EspectroMin, estado_.EspectroMax);
 }
 
 void Graf::DibujaCurva(const Espectro401& puntos) {
   ui::PlumaTemporal gruesa(*Graf_Espectro, 2);
-  for (int i = 0; i <= 400; ++i) Graf_Espectro->Punto(XDeRanura(i), puntos[i]);
+  ui::GraficaVentana destino(*Graf_Espectro, *Superficie);
+  ui::DibujaPuntos(destino, puntos);
 }
 
 void Graf::Graf_Espectro_MouseDown(int, int, float x, float y) {

@@ -16,10 +16,7 @@ Lienzo::Lienzo(QWidget* padre) : QFrame(padre) {
 }
 
 void Lienzo::Escala(double izquierda, double arriba, double ancho, double alto) {
-  izquierda_ = izquierda;
-  arriba_ = arriba;
-  ancho_ = ancho;
-  alto_ = alto;
+  sistema_ = {izquierda, arriba, ancho, alto};
 }
 
 void Lienzo::FijaColorFondo(const QColor& color) {
@@ -33,19 +30,20 @@ void Lienzo::Borra() {
   update();
 }
 
-// The edges of the user system map onto the first and last pixel, so what
-// is drawn on an edge stays visible.
-double Lienzo::EscalaX() const { return ancho_ == 0 ? 0 : (imagen_.width() - 1) / ancho_; }
-double Lienzo::EscalaY() const { return alto_ == 0 ? 0 : (imagen_.height() - 1) / alto_; }
+namespace {
+double PorUnidad(int pixeles, double unidades) { return unidades == 0 ? 0 : (pixeles - 1) / unidades; }
+}  // namespace
 
-QPoint Lienzo::APixel(double x, double y) const {
-  const double px = (x - izquierda_) * EscalaX();
-  const double py = (y - arriba_) * EscalaY();
+QPoint SistemaUsuario::APixel(double x, double y, QSize tamano) const {
+  const double px = (x - izquierda) * PorUnidad(tamano.width(), ancho);
+  const double py = (y - arriba) * PorUnidad(tamano.height(), alto);
   // Far-off coordinates are clamped so that the pixel fits an int; all of
   // them lie off the image anyway.
   auto acota = [](double v) { return static_cast<int>(std::lround(std::clamp(v, -1e6, 1e6))); };
   return QPoint(acota(px), acota(py));
 }
+
+QPoint Lienzo::APixel(double x, double y) const { return sistema_.APixel(x, y, imagen_.size()); }
 
 QColor Lienzo::PixelEn(double x, double y) const {
   const QPoint p = APixel(x, y);
@@ -85,7 +83,7 @@ void Lienzo::Linea(double x1, double y1, double x2, double y2, std::optional<QCo
 void Lienzo::Circulo(double x, double y, double r, std::optional<QColor> color) {
   AjustaImagen();
   const QPoint centro = APixel(x, y);
-  const int radio = static_cast<int>(std::lround(std::abs(r * EscalaX())));
+  const int radio = static_cast<int>(std::lround(std::abs(r * PorUnidad(imagen_.width(), sistema_.ancho))));
   QPainter pintor(&imagen_);
   pintor.setPen(Pluma(color.value_or(frente_)));
   pintor.setBrush(relleno_ ? QBrush(*relleno_) : QBrush(Qt::NoBrush));
@@ -96,7 +94,7 @@ void Lienzo::Circulo(double x, double y, double r, std::optional<QColor> color) 
 void Lienzo::Arco(double x, double y, double r, double desde, double hasta, std::optional<QColor> color) {
   AjustaImagen();
   const QPoint centro = APixel(x, y);
-  const int radio = static_cast<int>(std::lround(std::abs(r * EscalaX())));
+  const int radio = static_cast<int>(std::lround(std::abs(r * PorUnidad(imagen_.width(), sistema_.ancho))));
   const auto dieciseisavos = [](double radianes) { return static_cast<int>(std::lround(AGrados(radianes) * 16)); };
   QPainter pintor(&imagen_);
   pintor.setPen(Pluma(color.value_or(frente_)));
@@ -154,9 +152,9 @@ void Lienzo::AjustaImagen() {
 void Lienzo::mousePressEvent(QMouseEvent* evento) {
   if (!AlPulsar) return;
   const QPointF p = evento->position() - contentsRect().topLeft();
-  const double ex = EscalaX(), ey = EscalaY();
-  const double x = ex == 0 ? izquierda_ : izquierda_ + p.x() / ex;
-  const double y = ey == 0 ? arriba_ : arriba_ + p.y() / ey;
+  const double ex = PorUnidad(imagen_.width(), sistema_.ancho), ey = PorUnidad(imagen_.height(), sistema_.alto);
+  const double x = ex == 0 ? sistema_.izquierda : sistema_.izquierda + p.x() / ex;
+  const double y = ey == 0 ? sistema_.arriba : sistema_.arriba + p.y() / ey;
   AlPulsar(static_cast<int>(evento->button()), static_cast<float>(x), static_cast<float>(y));
 }
 

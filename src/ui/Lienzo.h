@@ -15,6 +15,17 @@
 
 namespace varlek::ui {
 
+// A user coordinate system: the left and top edges, the width and the height
+// (a negative height makes y grow upwards).
+struct SistemaUsuario {
+  double izquierda = 0, arriba = 0, ancho = 1, alto = 1;
+
+  // The pixel of an image of `tamano` under (x, y). The edges of the system
+  // map onto the first and last pixel, so what is drawn on an edge stays
+  // visible.
+  QPoint APixel(double x, double y, QSize tamano) const;
+};
+
 class Lienzo : public QFrame {
   Q_OBJECT
 
@@ -25,6 +36,7 @@ class Lienzo : public QFrame {
 
   // User coordinates: the left and top edges, the width and the height.
   void Escala(double izquierda, double arriba, double ancho, double alto);
+  void Escala(const SistemaUsuario& sistema) { sistema_ = sistema; }
   // Sets the background colour and clears the whole surface to it.
   void FijaColorFondo(const QColor& color);
   void FijaColorFrente(const QColor& color) { frente_ = color; }
@@ -75,8 +87,6 @@ class Lienzo : public QFrame {
  private:
   void AjustaImagen();
   QPen Pluma(const QColor& color) const;
-  double EscalaX() const;
-  double EscalaY() const;
 
   QImage imagen_;
   std::optional<QImage> presentada_;
@@ -85,7 +95,7 @@ class Lienzo : public QFrame {
   std::optional<QColor> relleno_;
   int anchoPluma_ = 1;
   Estilo estilo_ = Estilo::Continuo;
-  double izquierda_ = 0, arriba_ = 0, ancho_ = 1, alto_ = 1;
+  SistemaUsuario sistema_;
 };
 
 // A pen for the length of a scope: the pen width, the line style or the
