@@ -17,7 +17,7 @@ but Python.
 
 Needs Xvfb, openbox, xdotool and ImageMagick (import, convert).
 Run from the project's root after a build:
-    python3 tools/capturas_guion.py build-pruebas/programa
+    python3 tools/capturas_guion.py build/programa
 """
 import os
 import shutil

@@ -5,10 +5,12 @@
 
 #include "app/Graf.h"
 #include "state/Estado.h"
+#include "ui/CarpetaEjecucion.h"
 #include "ui/Controles.h"
 #include "ui/DialogosQt.h"
 
 int main(int argc, char* argv[]) {
+  varlek::ui::PreparaCarpetaEjecucion();
   QApplication aplicacion(argc, argv);
   // The interface is in Spanish whatever the user's locale, the toolkit's own
   // dialogs (file dialogs, message box buttons) included.

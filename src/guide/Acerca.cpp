@@ -29,7 +29,7 @@ Acerca::Acerca(QWidget* principal) : QDialog(principal) {
       {&Label5, "Label5"}, {&Label9, "Label9"}, {&Label8, "Label8"},
   };
   const QString textos[] = {
-      "Varlek, práctica de laboratorio",    "Difractómetro θ–2θ y cristal plano",  "Licencia: la de su distribución",
+      "Varlek, práctica de laboratorio",    "Difractómetro θ–2θ y cristal plano",  "Licencia: GPL-3.0 o posterior",
       "Guión: Intro.rtf, Programa.rtf,",    "Simula.rtf, en la carpeta de inicio", "Datos: ficheros de texto .ASC",
       QString("Versión ") + VARLEK_VERSION,
   };

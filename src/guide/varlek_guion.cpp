@@ -15,6 +15,7 @@
 #include "guide/LectorRtf.h"
 #include "guide/LineaGuion.h"
 #include "state/ErrorVarlek.h"
+#include "ui/CarpetaEjecucion.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ using namespace varlek;
 std::optional<std::string> BytesMaquetados(const guia::Documento& documento, const guia::OrdenGuion& orden, int argc,
                                            char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  ui::PreparaCarpetaEjecucion();
   QGuiApplication aplicacion(argc, argv);
   QTextDocument doc;
   guia::ConstruyeDocumento(documento, doc, {.imagenesEnLinea = orden.formato == guia::Formato::Html});

@@ -158,12 +158,13 @@ std::string RutaMuestra(const std::string& nombre, const std::string& carpetaPro
                         const std::string& carpetaDatos) {
   namespace fs = std::filesystem;
   const fs::path propia = fs::path(carpetaPrograma) / nombre;
-  const fs::path instalada = fs::path(carpetaDatos) / nombre;
+  const fs::path datos = (fs::path(carpetaPrograma) / carpetaDatos).lexically_normal();
+  const fs::path instalada = datos / nombre;
   std::error_code ec;
   if (fs::is_regular_file(propia, ec)) return propia.string();
   // Missing from both: a path whose folder exists, so that the reader
   // reports a missing file rather than a missing path.
-  const bool soloPropia = !fs::exists(instalada, ec) && !fs::is_directory(carpetaDatos, ec) &&
+  const bool soloPropia = !fs::exists(instalada, ec) && !fs::is_directory(datos, ec) &&
                           fs::is_directory(carpetaPrograma, ec) && !fs::exists(propia, ec);
   return (soloPropia ? propia : instalada).string();
 }

@@ -53,8 +53,9 @@ double AnguloAnillo(int i);
 int GrisAnillo(float intensidad);
 
 // The sample file `nombre` where the program looks for it: in the program's
-// own folder when it is there, otherwise in the installed data folder; when it
-// is in neither, in a folder that exists, if one does.
+// own folder when it is there, otherwise in the installed data folder,
+// `carpetaDatos`, which may be given relative to the program's folder; when
+// it is in neither, in a folder that exists, if one does.
 std::string RutaMuestra(const std::string& nombre, const std::string& carpetaPrograma, const std::string& carpetaDatos);
 
 }  // namespace varlek

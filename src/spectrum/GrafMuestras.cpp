@@ -15,9 +15,10 @@ namespace varlek {
 namespace {
 
 // Where the samples are: the program's own folder when they are there (a
-// program run from its build), otherwise the installed data folder.
+// program run from its build), otherwise the installed data folder, found
+// from the program's folder so that any installation prefix works.
 std::string RutaDe(const char* nombre) {
-  return RutaMuestra(nombre, QCoreApplication::applicationDirPath().toStdString(), VARLEK_DIRECTORIO_DATOS);
+  return RutaMuestra(nombre, QCoreApplication::applicationDirPath().toStdString(), VARLEK_DATOS_DESDE_PROGRAMA);
 }
 
 }  // namespace

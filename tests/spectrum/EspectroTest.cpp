@@ -69,6 +69,7 @@ TEST(FicheroMuestra, AMissingFileAPipeAndWhereTheSamplesAre) {
   EXPECT_EQ(codigo("tubo"), codigo::FinDeFichero);
   const std::string programa = carpeta.Ruta(), datos = carpeta / "datos", sinCarpeta = carpeta / "nada";
   EXPECT_EQ(RutaMuestra("muestra3.bin", programa, sinCarpeta), sinCarpeta + "/muestra3.bin");
+  EXPECT_EQ(RutaMuestra("muestra1.bin", "/opt/x/bin", "../share/varlek"), "/opt/x/share/varlek/muestra1.bin");
   prueba::EscribeFichero(carpeta / "muestra2.bin", "x");
   EXPECT_EQ(RutaMuestra("muestra2.bin", programa, sinCarpeta), programa + "/muestra2.bin");
   // Missing from both places: a missing file while one folder exists, a
