@@ -1,6 +1,10 @@
 # The installed documentation and the Debian package: `cpack -G DEB` in a
 # build folder (scripts/paquete.sh) makes varlek_<version>-1_<arch>.deb.
 
+# The release's date, as NEWS and paquete/changelog give it, for the manual pages.
+set(VARLEK_FECHA 2026-12-07)
+add_subdirectory(man)
+
 set(VARLEK_DOCUMENTACION ${CMAKE_INSTALL_DATADIR}/doc/varlek)
 set(VARLEK_DOC_BINARIA ${CMAKE_BINARY_DIR}/documentacion)
 

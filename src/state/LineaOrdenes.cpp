@@ -184,7 +184,8 @@ std::string TextoAyuda(const Programa& p) {
   if (!ficheros.empty()) texto += Une({"Argumentos:\n", Columna(ficheros, ancho), "\n"});
   texto += Une({"Opciones:\n", Columna(opciones, ancho), "\n"});
   if (!p.notas.empty()) texto += Une({p.notas, "\n\n"});
-  return texto += kTextoSalida;
+  if (p.codigosSalida) texto += kTextoSalida;
+  return texto;
 }
 
 int MuestraAyuda(const Programa& programa) {

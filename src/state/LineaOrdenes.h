@@ -44,6 +44,7 @@ struct Programa {
   std::span<const Opcion> opciones;  // -h and --help are every program's own
   std::span<const Argumento> argumentos;
   std::string_view notas = {};  // closing lines of the help, as `descripcion`
+  bool codigosSalida = true;    // the help ends with kTextoSalida (not for the window program)
 };
 
 // The closing sentence of every help: what the exit codes mean.
