@@ -1,39 +1,21 @@
 #pragma once
-// What the measurements of the main window share: an offscreen application
-// and dialogs that answer at once.
+// What the measurements of the main window share: the tests' offscreen
+// application and scripted dialogs, which answer at once when nothing is
+// scripted, so steps and scans run unattended.
 
-#include <QApplication>
-
+#include "apoyo/Aplicacion.h"
+#include "apoyo/DialogosGuion.h"
 #include "app/Graf.h"
 #include "state/Estado.h"
-#include "ui/Dialogos.h"
 
 namespace varlek {
-
-// Answers every dialog at once, so steps and scans run unattended.
-class DialogosMudos : public ui::Dialogos {
- public:
-  void Mensaje(QWidget*, const QString&, const QString&) override {}
-  std::optional<QString> PideFicheroAbrir(QWidget*, const ui::OpcionesFichero&) override { return std::nullopt; }
-  std::optional<QString> PideFicheroSalvar(QWidget*, const ui::OpcionesFichero&) override { return std::nullopt; }
-  void MuestraModal(QDialog&) override {}
-  void PunteroOcupado(QWidget*, bool) override {}
-};
-
-inline QApplication& Aplicacion() {
-  static int argc = 3;
-  static char a0[] = "bancos", a1[] = "-platform", a2[] = "offscreen";
-  static char* argv[] = {a0, a1, a2, nullptr};
-  static QApplication aplicacion(argc, argv);
-  return aplicacion;
-}
 
 // A started main window over its own state, as the program opens it.
 struct VentanaDeBanco {
   VentanaDeBanco() { graf.Form_Load(); }
-  QApplication& aplicacion = Aplicacion();
+  prueba::ConAplicacion aplicacion;
   Estado e;
-  DialogosMudos dialogos;
+  prueba::DialogosGuion dialogos;
   Graf graf{e, dialogos};
 };
 

@@ -6,27 +6,17 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QTextDocument>
 #include <random>
 #include <string>
 
+#include "apoyo/Aplicacion.h"
 #include "guide/DocumentoQt.h"
 #include "guide/LectorRtf.h"
 
 namespace varlek::guia {
 namespace {
-
-// One application for the whole run, left for the process's end to reclaim.
-void AseguraAplicacion() {
-  if (QGuiApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char nombre[] = "varlek_bancos";
-  static char* argv[] = {nombre, nullptr};
-  new QGuiApplication(argc, argv);
-}
 
 std::string Hex(const QByteArray& bytes) { return bytes.toHex().toStdString(); }
 
@@ -91,7 +81,7 @@ void Lee(benchmark::State& estado, const std::string& rtf) {
 
 // With `compone`, the document is also laid out at the viewer's width.
 void LeeYConstruye(benchmark::State& estado, const std::string& rtf, bool compone) {
-  AseguraAplicacion();
+  prueba::AseguraAplicacion();
   for (auto _ : estado) {
     QTextDocument doc;
     ConstruyeDocumento(LeeRtf(rtf), doc);
@@ -110,7 +100,7 @@ void BM_LeeYComponeRtf1MBConImagenes(benchmark::State& estado) { LeeYConstruye(e
 
 // One formula picture drawn from its metafile.
 void BM_DibujaFormula(benchmark::State& estado) {
-  AseguraAplicacion();
+  prueba::AseguraAplicacion();
   const QByteArray bytes = Formula();
   const Imagen formula{TipoImagen::Wmf, {bytes.begin(), bytes.end()}, 2400, 480};
   for (auto _ : estado) benchmark::DoNotOptimize(ImagenDe(formula));

@@ -15,7 +15,6 @@
 #include "ui/EtiquetaPulsable.h"
 #include "ui/GraficaEspectro.h"
 #include "ui/Lienzo.h"
-#include "ui/Paleta.h"
 #include "ui/SuperficieVentana.h"
 
 namespace varlek {

@@ -26,6 +26,7 @@ class SuperficieVentana;
 namespace varlek {
 
 struct DatosEspectro;
+enum class LetraRegistro;
 
 class Graf : public QMainWindow {
   Q_OBJECT
@@ -146,9 +147,9 @@ class Graf : public QMainWindow {
 
   // Registers: a register of another range than the screen's shows the
   // warning, and on "Aceptar" replaces the screen, drawn anew.
-  void AvisaYReemplaza(char letra);
-  void CopiaDesde(char letra);
-  void Muestra(char letra);
+  void AvisaYReemplaza(LetraRegistro letra);
+  void CopiaDesde(LetraRegistro letra);
+  void Muestra(LetraRegistro letra);
   // Files: the file dialog of "Salvar" or "Cargar" (NombreFichero on
   // confirming), and a save reported through the error message.
   std::optional<QString> PideFichero(bool salvar);

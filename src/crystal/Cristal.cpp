@@ -10,7 +10,6 @@
 #include "ui/Controles.h"
 #include "ui/Dialogos.h"
 #include "ui/MuestraError.h"
-#include "ui/Paleta.h"
 
 namespace varlek {
 

@@ -2,15 +2,16 @@
 
 #include <array>
 
+#include "state/Angulos.h"
 #include "state/ErrorVarlek.h"
 
 namespace varlek {
 
 namespace {
 
-// A quarter and a sixth of a turn (90° and 60°), with the program's own 3.1416.
-constexpr double kRecto = 3.1416 / 2;
-constexpr double kTercio = 3.1416 / 3;
+// A quarter and a sixth of a turn (90° and 60°).
+constexpr double kRecto = kMedioGiro / 2;
+constexpr double kTercio = kMedioGiro / 3;
 
 constexpr std::array<CristalProblema, 5> kPresets = {{
     {4.42, 4.42, kRecto, 1, {{0, 0, 1}, {}}},

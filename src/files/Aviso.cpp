@@ -4,7 +4,6 @@
 #include <QPushButton>
 
 #include "ui/Controles.h"
-#include "ui/Paleta.h"
 
 namespace varlek {
 

@@ -11,7 +11,7 @@
 
 namespace varlek {
 
-void Graf::AvisaYReemplaza(char letra) {
+void Graf::AvisaYReemplaza(LetraRegistro letra) {
   Aviso ventana(estado_, this);
   dialogos_.MuestraModal(ventana);
   if (estado_.RespuestaAviso != 1) return;
@@ -23,7 +23,7 @@ void Graf::AvisaYReemplaza(char letra) {
   ui::DibujaPuntos(destino, estado_.Espectro);
 }
 
-void Graf::CopiaDesde(char letra) {
+void Graf::CopiaDesde(LetraRegistro letra) {
   if (!MismoRango(estado_, letra)) {
     AvisaYReemplaza(letra);
     return;
@@ -32,7 +32,7 @@ void Graf::CopiaDesde(char letra) {
   Muestra(letra);
 }
 
-void Graf::Muestra(char letra) {
+void Graf::Muestra(LetraRegistro letra) {
   if (!MismoRango(estado_, letra)) {
     AvisaYReemplaza(letra);
     return;
@@ -42,15 +42,15 @@ void Graf::Muestra(char letra) {
   DibujaCurva(r.puntos);
 }
 
-void Graf::CopiarEnX_Click() { CopiaEnRegistro(estado_, 'X'); }
-void Graf::CopiarEnY_Click() { CopiaEnRegistro(estado_, 'Y'); }
-void Graf::CopiarEnZ_Click() { CopiaEnRegistro(estado_, 'Z'); }
-void Graf::CopiarDesdeX_Click() { CopiaDesde('X'); }
-void Graf::CopiarDesdeY_Click() { CopiaDesde('Y'); }
-void Graf::CopiarDesdeZ_Click() { CopiaDesde('Z'); }
-void Graf::MostrarX_Click() { Muestra('X'); }
-void Graf::MostrarY_Click() { Muestra('Y'); }
-void Graf::MostrarZ_Click() { Muestra('Z'); }
+void Graf::CopiarEnX_Click() { CopiaEnRegistro(estado_, LetraRegistro::X); }
+void Graf::CopiarEnY_Click() { CopiaEnRegistro(estado_, LetraRegistro::Y); }
+void Graf::CopiarEnZ_Click() { CopiaEnRegistro(estado_, LetraRegistro::Z); }
+void Graf::CopiarDesdeX_Click() { CopiaDesde(LetraRegistro::X); }
+void Graf::CopiarDesdeY_Click() { CopiaDesde(LetraRegistro::Y); }
+void Graf::CopiarDesdeZ_Click() { CopiaDesde(LetraRegistro::Z); }
+void Graf::MostrarX_Click() { Muestra(LetraRegistro::X); }
+void Graf::MostrarY_Click() { Muestra(LetraRegistro::Y); }
+void Graf::MostrarZ_Click() { Muestra(LetraRegistro::Z); }
 void Graf::Salvar_RegistroX_Click() {
   if (PideFichero(true)) SalvaRegistroX();
 }
@@ -60,8 +60,8 @@ void Graf::Salvar_RegistroY_Click() {
 void Graf::Salvar_RegistroZ_Click() {
   if (PideFichero(true)) SalvaRegistroZ();
 }
-void Graf::SalvaRegistroX() { SalvaDatosEn(DatosDeRegistro(estado_, 'X')); }
-void Graf::SalvaRegistroY() { SalvaDatosEn(DatosDeRegistro(estado_, 'Y')); }
-void Graf::SalvaRegistroZ() { SalvaDatosEn(DatosDeRegistro(estado_, 'Z')); }
+void Graf::SalvaRegistroX() { SalvaDatosEn(DatosDeRegistro(estado_, LetraRegistro::X)); }
+void Graf::SalvaRegistroY() { SalvaDatosEn(DatosDeRegistro(estado_, LetraRegistro::Y)); }
+void Graf::SalvaRegistroZ() { SalvaDatosEn(DatosDeRegistro(estado_, LetraRegistro::Z)); }
 
 }  // namespace varlek

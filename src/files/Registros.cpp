@@ -1,19 +1,22 @@
 #include "files/Registros.h"
 
+#include <cstdlib>
+
 namespace varlek {
 
-Registro RegistroDe(Estado& e, char letra) {
+Registro RegistroDe(Estado& e, LetraRegistro letra) {
   switch (letra) {
-    case 'X':
+    case LetraRegistro::X:
       return {e.RegistroX, e.RegistroXCabecera, e.RegistroXMin, e.RegistroXMax, 12};
-    case 'Y':
+    case LetraRegistro::Y:
       return {e.RegistroY, e.RegistroYCabecera, e.RegistroYMin, e.RegistroYMax, 2};
-    default:
+    case LetraRegistro::Z:
       return {e.RegistroZ, e.RegistroZCabecera, e.RegistroZMin, e.RegistroZMax, 9};
   }
+  std::abort();  // a value cast from outside X, Y, Z
 }
 
-void CopiaEnRegistro(Estado& e, char letra) {
+void CopiaEnRegistro(Estado& e, LetraRegistro letra) {
   Registro r = RegistroDe(e, letra);
   r.cabecera = e.EspectroCabecera;
   r.minimo = e.EspectroMin;
@@ -21,19 +24,19 @@ void CopiaEnRegistro(Estado& e, char letra) {
   r.puntos = e.Espectro;
 }
 
-bool MismoRango(Estado& e, char letra) {
+bool MismoRango(Estado& e, LetraRegistro letra) {
   const Registro r = RegistroDe(e, letra);
   return r.minimo == e.EspectroMin && r.maximo == e.EspectroMax;
 }
 
-void ReemplazaPantalla(Estado& e, char letra) {
+void ReemplazaPantalla(Estado& e, LetraRegistro letra) {
   const Registro r = RegistroDe(e, letra);
   e.EspectroMin = r.minimo;
   e.EspectroMax = r.maximo;
   e.Espectro = r.puntos;
 }
 
-DatosEspectro DatosDeRegistro(Estado& e, char letra) {
+DatosEspectro DatosDeRegistro(Estado& e, LetraRegistro letra) {
   const Registro r = RegistroDe(e, letra);
   return DatosEspectro{r.cabecera, r.minimo, r.maximo, r.puntos};
 }

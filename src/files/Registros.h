@@ -7,6 +7,8 @@
 
 namespace varlek {
 
+enum class LetraRegistro { X, Y, Z };
+
 // A register's parts in the shared state, and its palette colour on the plot.
 struct Registro {
   Espectro401& puntos;
@@ -16,20 +18,19 @@ struct Registro {
   int color;
 };
 
-// Register 'X', 'Y' or 'Z'.
-Registro RegistroDe(Estado& e, char letra);
+Registro RegistroDe(Estado& e, LetraRegistro letra);
 
 // "Copiar en": the screen's spectrum, range and header into the register.
-void CopiaEnRegistro(Estado& e, char letra);
+void CopiaEnRegistro(Estado& e, LetraRegistro letra);
 
 // Whether the register covers the very range of the screen.
-bool MismoRango(Estado& e, char letra);
+bool MismoRango(Estado& e, LetraRegistro letra);
 
 // The register with another range replaces the screen: its range first,
 // then its points. (The header stays the screen's.)
-void ReemplazaPantalla(Estado& e, char letra);
+void ReemplazaPantalla(Estado& e, LetraRegistro letra);
 
 // A register as the contents of a data file.
-DatosEspectro DatosDeRegistro(Estado& e, char letra);
+DatosEspectro DatosDeRegistro(Estado& e, LetraRegistro letra);
 
 }  // namespace varlek

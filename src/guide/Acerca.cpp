@@ -4,7 +4,6 @@
 #include <QPushButton>
 
 #include "ui/Controles.h"
-#include "ui/Paleta.h"
 
 #ifndef VARLEK_VERSION
 #define VARLEK_VERSION "?"

@@ -8,7 +8,6 @@
 #include "guide/DocumentoQt.h"
 #include "guide/LectorRtf.h"
 #include "ui/Controles.h"
-#include "ui/Paleta.h"
 
 namespace varlek {
 

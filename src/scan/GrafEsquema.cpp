@@ -35,7 +35,7 @@ void Graf::Esquema_Paint() {
   e.Arco(0, 0, kRadioDetector, 0, kMedioGiro);
   // A stroke every 10°.
   for (int i = 0; i <= 18; ++i) {
-    const double a = i * 6.2832 / 36;
+    const double a = i * kGiroCompleto / 36;
     e.Linea(kRadioDetector * std::cos(a), kRadioDetector * std::sin(a), kRadioGraduacion * std::cos(a),
             kRadioGraduacion * std::sin(a));
   }

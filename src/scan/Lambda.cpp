@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "ui/Controles.h"
-#include "ui/Paleta.h"
 
 namespace varlek {
 

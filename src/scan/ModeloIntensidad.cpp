@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "state/Angulos.h"
 #include "state/ErrorVarlek.h"
 #include "state/Numeros.h"
 
@@ -36,7 +37,7 @@ float CalculaIntensidad(const Estado& e) {
         // Checked where the division is made: a position or path beyond the
         // float range fails first, and with no atoms nothing is divided by λ.
         if (e.LambdaX == 0) throw ErrorVarlek(codigo::DivisionPorCero);
-        const double fase = camino * 6.2832 / e.LambdaX;
+        const double fase = camino * kGiroCompleto / e.LambdaX;
         a += e.AtomoF[j] * std::cos(fase);
         b += e.AtomoF[j] * std::sin(fase);
       }

@@ -4,6 +4,7 @@
 
 #include "app/Graf.h"
 #include "spectrum/Ejes.h"
+#include "state/Angulos.h"
 #include "state/Numeros.h"
 #include "ui/Controles.h"
 #include "ui/Dialogos.h"
@@ -41,8 +42,8 @@ void Graf::Graf_Espectro_MouseDown(int, int, float x, float y) {
 
 void Graf::Menu_Borrar_Click() {
   Graf_Espectro_Paint();
-  // The crystal angle at a scan's start: 2.5° (half of 5°), written with 3.1416.
-  estado_.DeltaMedio = 7.854 / 180;
+  // The crystal angle at a scan's start: half of 5°.
+  estado_.DeltaMedio = ARadianes(5) / 2;
   Esquema_Paint();
 }
 

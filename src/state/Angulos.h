@@ -5,10 +5,11 @@
 
 namespace varlek {
 
-constexpr double ARadianes(double grados) { return grados * 6.2832 / 360; }
-constexpr double AGrados(double radianes) { return radianes * 360 / 6.2832; }
-
-// Half a turn, as the program writes it.
+// A full turn and half a turn, as the program writes them.
+inline constexpr double kGiroCompleto = 6.2832;
 inline constexpr double kMedioGiro = 3.1416;
+
+constexpr double ARadianes(double grados) { return grados * kGiroCompleto / 360; }
+constexpr double AGrados(double radianes) { return radianes * 360 / kGiroCompleto; }
 
 }  // namespace varlek

@@ -12,17 +12,17 @@ ErrorVarlek::ErrorVarlek(int codigoError) : std::runtime_error(TextoError(codigo
 
 std::string TextoError(int codigoError) {
   switch (codigoError) {
-    case 52:
+    case codigo::NombreONumeroIncorrecto:
       return "Error 52: nombre de fichero incorrecto";
-    case 53:
+    case codigo::FicheroNoExiste:
       return "Error 53: ese fichero no existe";
-    case 64:
+    case codigo::NombreIncorrecto:
       return "Error 64: nombre de fichero incorrecto";
-    case 71:
+    case codigo::DiscoNoPreparado:
       return "Error 71: no se puede acceder al disco";
-    case 75:
+    case codigo::AccesoIncorrecto:
       return "Error 75: camino de acceso incorrecto";
-    case 76:
+    case codigo::CaminoNoEncontrado:
       return "Error 76: no se encuentra el camino de acceso ";
     default:
       return "Error " + FormateaNumero(static_cast<double>(codigoError)) + ": " + DescripcionError(codigoError);

@@ -9,7 +9,6 @@
 #include "state/ErrorVarlek.h"
 #include "ui/Controles.h"
 #include "ui/MuestraError.h"
-#include "ui/Paleta.h"
 
 namespace varlek {
 

@@ -7,8 +7,6 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "ui/Paleta.h"
-
 namespace varlek::ui {
 
 QFont Fuente(const char* familia, double puntos, bool negrita, bool cursiva) {
@@ -77,6 +75,12 @@ void PreparaDialogo(QDialog& dialogo, const char* nombre, const QString& titulo,
   paleta.setColor(QPalette::Window, kFondoDialogo);
   dialogo.setPalette(paleta);
   dialogo.setAutoFillBackground(true);
+}
+
+void ColocaDialogo(QWidget& dialogo, const QWidget& principal) {
+  const QSize propio = dialogo.frameGeometry().size();
+  const QSize suyo = principal.frameGeometry().size();
+  dialogo.move((suyo.width() - propio.width()) / 2, (suyo.height() - propio.height()) / 2);
 }
 
 void MuestraTexto(QLineEdit& caja, const std::string& texto) {

@@ -1,7 +1,7 @@
 #pragma once
-// Building blocks of the program's windows: fonts by family and points,
-// labels, text boxes and buttons placed in twips, the dialogs' common
-// frame, and numbers shown in and read from text boxes.
+// Building blocks of the program's windows: measures in twips, fonts by
+// family and points, labels, text boxes and buttons, the dialogs' common
+// frame and placement, and numbers shown in and read from text boxes.
 
 #include <QColor>
 #include <QFont>
@@ -18,6 +18,12 @@ class QPushButton;
 class QWidget;
 
 namespace varlek::ui {
+
+// Twips to pixels at 96 dots per inch (15 twips a pixel).
+constexpr int Tw(int twips) { return (twips + 7) / 15; }
+inline QRect TwRect(int izquierda, int arriba, int ancho, int alto) {
+  return QRect(Tw(izquierda), Tw(arriba), Tw(ancho), Tw(alto));
+}
 
 // The background of the dialogs and of the main window's guide panel.
 inline const QColor kFondoDialogo(255, 224, 192);
@@ -45,6 +51,11 @@ QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, QRe
 
 // Title, object name, dialog background and a fixed client area in twips.
 void PreparaDialogo(QDialog& dialogo, const char* nombre, const QString& titulo, int anchoTw, int altoTw);
+
+// Places a dialog as every dialog of the program does: left = (main
+// window width − own width)/2, top = (main window height − own height)/2,
+// in screen coordinates, without adding the main window's own position.
+void ColocaDialogo(QWidget& dialogo, const QWidget& principal);
 
 // A number as the text boxes show it, and the number a text box holds.
 template <typename T>

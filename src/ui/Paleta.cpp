@@ -1,6 +1,5 @@
 #include "ui/Paleta.h"
 
-#include <QWidget>
 #include <array>
 
 namespace varlek::ui {
@@ -12,12 +11,6 @@ QColor Paleta(int n) {
       qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
       qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255)};
   return QColor(colores.at(static_cast<std::size_t>(n & 15)));
-}
-
-void ColocaDialogo(QWidget& dialogo, const QWidget& principal) {
-  const QSize propio = dialogo.frameGeometry().size();
-  const QSize suyo = principal.frameGeometry().size();
-  dialogo.move((suyo.width() - propio.width()) / 2, (suyo.height() - propio.height()) / 2);
 }
 
 }  // namespace varlek::ui

@@ -190,14 +190,16 @@ Estado ConPantalla() {
 // Each register keeps its own copy of the screen: range, header and points,
 // and nothing of the other two.
 TEST(Registros, CopyInKeepsTheScreenInThatRegisterOnly) {
-  for (const char letra : {'X', 'Y', 'Z'}) {
+  const std::pair<LetraRegistro, char> registros[] = {
+      {LetraRegistro::X, 'X'}, {LetraRegistro::Y, 'Y'}, {LetraRegistro::Z, 'Z'}};
+  for (const auto& [letra, nombre] : registros) {
     Estado e = ConPantalla();
     Estado esperado = e;
     CopiaEnRegistro(e, letra);
     const Registro r = RegistroDe(esperado, letra);
     r.puntos = e.Espectro, r.cabecera = e.EspectroCabecera, r.minimo = 5, r.maximo = 105;
-    EXPECT_EQ(e, esperado) << letra;
-    EXPECT_TRUE(MismoRango(e, letra)) << letra;
+    EXPECT_EQ(e, esperado) << nombre;
+    EXPECT_TRUE(MismoRango(e, letra)) << nombre;
     const DatosEspectro d = DatosDeRegistro(e, letra);
     EXPECT_EQ(d.minimo, 5);
     EXPECT_EQ(d.puntos, e.Espectro);
@@ -208,17 +210,17 @@ TEST(Registros, CopyInKeepsTheScreenInThatRegisterOnly) {
 // screen keeps its header. A range that differs by a float's rounding differs.
 TEST(Registros, AnotherRangeReplacesTheScreenButNotItsHeader) {
   Estado e = ConPantalla();
-  CopiaEnRegistro(e, 'Y');
+  CopiaEnRegistro(e, LetraRegistro::Y);
   e.EspectroMax = 105.00001f;
-  EXPECT_FALSE(MismoRango(e, 'Y'));
+  EXPECT_FALSE(MismoRango(e, LetraRegistro::Y));
   e.RegistroYMin = 20;
   e.RegistroY.Rellena(3);
-  ReemplazaPantalla(e, 'Y');
+  ReemplazaPantalla(e, LetraRegistro::Y);
   EXPECT_EQ(e.EspectroMin, 20);
   EXPECT_EQ(e.EspectroMax, 105.0f);
   EXPECT_EQ(e.Espectro, e.RegistroY);
   EXPECT_EQ(e.EspectroCabecera, Valor(std::string("pantalla")));
-  EXPECT_TRUE(MismoRango(e, 'Y'));
+  EXPECT_TRUE(MismoRango(e, LetraRegistro::Y));
 }
 
 }  // namespace
