@@ -34,7 +34,7 @@ std::string Citado(std::string_view texto) {
 
 // Each block, run and picture a line, with what differs from the defaults by
 // the RTF control word that sets it; a picture's bytes by their count, first
-// bytes and a checksum.
+// bytes and a checksum; then the document as plain text.
 void Vuelca(const Parrafo& p, const std::string& sangria, std::ostream& s) {
   const FormatoParrafo& f = p.formato;
   s << sangria << "par" << (p.saltoPaginaAntes ? " page" : "");
@@ -94,6 +94,7 @@ std::string Vuelca(const Documento& d) {
       }
     }
   }
+  s << "texto " << Citado(TextoPlano(d)) << '\n';
   return s.str();
 }
 
