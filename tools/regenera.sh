@@ -9,10 +9,10 @@ set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 muestra=${1:?"Uso: tools/regenera.sh RUTA/varlek-muestra"}
 
-python3 "$raiz/tools/escribe_guion.py" >/dev/null
-python3 "$raiz/tools/dibuja_imagenes.py"
-python3 "$raiz/tools/dibuja_icono.py"
-python3 "$raiz/tools/casos_wmf.py"
+python3 -B "$raiz/tools/escribe_guion.py" >/dev/null
+python3 -B "$raiz/tools/dibuja_imagenes.py"
+python3 -B "$raiz/tools/dibuja_icono.py"
+python3 -B "$raiz/tools/casos_wmf.py"
 for receta in "1 halita 17" "2 silicio 29" "3 cobre 41"; do
   read -r numero estructura semilla <<<"$receta"
   "$muestra" --semilla "$semilla" "$raiz/data/$estructura.cif" "$raiz/data/muestra$numero.bin"
