@@ -22,9 +22,10 @@ if [ "$(id -u)" -ne 0 ]; then
   fi
 fi
 
-# One line per stage, and every fifth of the download and of the
-# installation as apt reports it; apt's own output goes to a log shown only
-# when something fails.
+# One line per stage, then one for every tenth of the download and of the
+# installation as apt reports it, and at least one every ten seconds with the
+# package being installed; apt's own output goes to a log shown only when
+# something fails.
 registro=$(mktemp)
 trap 'rm -f "$registro"' EXIT
 paso() { echo "[$SECONDS s] $*"; }
@@ -39,19 +40,19 @@ paso "Actualizando la lista de paquetes (apt-get update)..."
 paso "Instalando con sus dependencias (apt-get install)..."
 "${como_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
   -o APT::Status-Fd=1 "${faltan[@]}" 2>&1 | {
-  declare -A visto=()
+  ultimo="" desde=$SECONDS
   while IFS= read -r linea; do
     echo "$linea" >>"$registro"
-    IFS=: read -r tipo _ porcentaje _ <<<"$linea"
+    IFS=: read -r tipo paquete porcentaje _ <<<"$linea"
     case $tipo in
-      dlstatus) etapa=Descargando ;;
-      pmstatus) etapa=Instalando ;;
+      dlstatus) etapa=Descargando detalle="" ;;
+      pmstatus) etapa=Instalando detalle=" ($paquete)" ;;
       *) continue ;;
     esac
-    quinto=$(( ${porcentaje%%.*} / 20 ))
-    if [ -z "${visto[$etapa$quinto]:-}" ]; then
-      visto[$etapa$quinto]=1
-      paso "  $etapa: $(( quinto * 20 )) %"
+    porcentaje=${porcentaje%%.*}
+    if [ "$etapa$(( porcentaje / 10 ))" != "$ultimo" ] || [ $(( SECONDS - desde )) -ge 10 ]; then
+      ultimo=$etapa$(( porcentaje / 10 )) desde=$SECONDS
+      paso "  $etapa: $porcentaje %$detalle"
     fi
   done
 } || falla
