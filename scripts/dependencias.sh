@@ -4,7 +4,7 @@
 # suyos). Instalar necesita root: como otro usuario se usa sudo si lo hay.
 set -euo pipefail
 
-paquetes=(cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev gemmi-dev tao-pegtl-dev libstb-dev
+paquetes=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev gemmi-dev tao-pegtl-dev libstb-dev
   fonts-dejavu-core fonts-liberation2 fonts-liberation fonts-comic-neue "$@")
 faltan=()
 for p in "${paquetes[@]}"; do

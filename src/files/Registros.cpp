@@ -4,14 +4,26 @@
 
 namespace varlek {
 
+int ColorRegistro(LetraRegistro letra) {
+  switch (letra) {
+    case LetraRegistro::X:
+      return 12;
+    case LetraRegistro::Y:
+      return 2;
+    case LetraRegistro::Z:
+      return 9;
+  }
+  std::abort();  // a value cast from outside X, Y, Z
+}
+
 Registro RegistroDe(Estado& e, LetraRegistro letra) {
   switch (letra) {
     case LetraRegistro::X:
-      return {e.RegistroX, e.RegistroXCabecera, e.RegistroXMin, e.RegistroXMax, 12};
+      return {e.RegistroX, e.RegistroXCabecera, e.RegistroXMin, e.RegistroXMax, ColorRegistro(letra)};
     case LetraRegistro::Y:
-      return {e.RegistroY, e.RegistroYCabecera, e.RegistroYMin, e.RegistroYMax, 2};
+      return {e.RegistroY, e.RegistroYCabecera, e.RegistroYMin, e.RegistroYMax, ColorRegistro(letra)};
     case LetraRegistro::Z:
-      return {e.RegistroZ, e.RegistroZCabecera, e.RegistroZMin, e.RegistroZMax, 9};
+      return {e.RegistroZ, e.RegistroZCabecera, e.RegistroZMin, e.RegistroZMax, ColorRegistro(letra)};
   }
   std::abort();  // a value cast from outside X, Y, Z
 }

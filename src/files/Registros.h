@@ -18,6 +18,9 @@ struct Registro {
   int color;
 };
 
+// The palette colour in which a register is drawn.
+int ColorRegistro(LetraRegistro letra);
+
 Registro RegistroDe(Estado& e, LetraRegistro letra);
 
 // "Copiar en": the screen's spectrum, range and header into the register.

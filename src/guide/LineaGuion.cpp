@@ -1,8 +1,5 @@
 #include "guide/LineaGuion.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace varlek::guia {
 
 namespace {
@@ -29,12 +26,6 @@ constexpr Programa kPrograma = {
     .opciones = kOpciones,
     .argumentos = kArgumentos,
 };
-
-bool TerminaEn(std::string_view nombre, std::string_view fin) {
-  return nombre.size() >= fin.size() &&
-         std::ranges::equal(nombre.substr(nombre.size() - fin.size()), fin,
-                            [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-}
 
 Formato FormatoDe(std::string_view salida) {
   if (TerminaEn(salida, ".html") || TerminaEn(salida, ".htm")) return Formato::Html;

@@ -25,6 +25,10 @@ constexpr Opcion kOpciones[] = {
     {"--min", "GRADOS", "ángulo mínimo del barrido, 2θ (5 si no se da)"},
     {"--max", "GRADOS", "ángulo máximo del barrido, 2θ (105 si no se da)"},
     {"--giro", "GRADOS", "giro del cristal (0 si no se da)"},
+    {"--reflexiones", "",
+     "en lugar del difractograma, la lista de las reflexiones\n"
+     "(h,k) que el barrido puede mostrar: d, 2θ y |F| relativo\n"
+     "a la celda"},
     {"-o", "FICHERO", "fichero de datos de salida; sin esta opción,\nla salida estándar"},
 };
 
@@ -84,6 +88,7 @@ Lectura<OrdenBarrido> LeeLineaBarrido(std::span<const std::string_view> argument
     orden.atomos[i] = *atomo;
   }
   if (!atomos.empty()) orden.numAtomos = static_cast<int>(atomos.size());
+  orden.reflexiones = linea.Tiene("--reflexiones");
   orden.fichero = linea.Valor("-o");
   return {orden, {}};
 }

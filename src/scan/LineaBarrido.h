@@ -2,7 +2,8 @@
 // The command line of varlek-barrido, the teachers' companion that computes
 // the diffractogram of a crystal through the same scan as the window:
 //   varlek-barrido --a A --b B --angulo GRADOS [--atomo X,Y,F]... [--lambda L]
-//                  [--min GRADOS] [--max GRADOS] [--giro GRADOS] [-o FICHERO]
+//                  [--min GRADOS] [--max GRADOS] [--giro GRADOS] [--reflexiones]
+//                  [-o FICHERO]
 
 #include <array>
 #include <optional>
@@ -33,7 +34,8 @@ struct OrdenBarrido {
   double minimo = 5;
   double maximo = 105;
   double giro = 0;
-  std::string fichero;  // empty: standard output
+  bool reflexiones = false;  // the list of reflections instead of the diffractogram
+  std::string fichero;       // empty: standard output
 };
 
 // Reads the arguments that follow the program's name.

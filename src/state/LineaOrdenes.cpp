@@ -1,6 +1,7 @@
 #include "state/LineaOrdenes.h"
 
 #include <algorithm>
+#include <cctype>
 #include <initializer_list>
 #include <iostream>
 
@@ -169,6 +170,12 @@ bool LeeValorNumerico(std::string_view opcion, std::string_view valor, double& d
   }
   destino = *numero;
   return true;
+}
+
+bool TerminaEn(std::string_view nombre, std::string_view fin) {
+  return nombre.size() >= fin.size() &&
+         std::ranges::equal(nombre.substr(nombre.size() - fin.size()), fin,
+                            [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
 std::string TextoAyuda(const Programa& p) {

@@ -91,6 +91,10 @@ std::string ValorNoValido(std::string_view opcion, std::string_view valor, std::
 // (LeeNumeroEstricto); otherwise false with the message in `error`.
 bool LeeValorNumerico(std::string_view opcion, std::string_view valor, double& destino, std::string& error);
 
+// Whether a file's name ends in `fin` (lower case: ".pdf"), whatever the
+// name's case.
+bool TerminaEn(std::string_view nombre, std::string_view fin);
+
 // The text of --help: the summary, the usage line (wrapped at 79 columns),
 // the description, the files and options with their descriptions, the
 // notes and the exit codes.

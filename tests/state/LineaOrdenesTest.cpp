@@ -8,6 +8,7 @@
 
 #include "guide/LineaGuion.h"
 #include "scan/LineaBarrido.h"
+#include "spectrum/LineaFigura.h"
 #include "spectrum/LineaMuestra.h"
 #include "state/LineaVarlek.h"
 
@@ -43,7 +44,7 @@ void EscribeBarrido(std::ostream& o, const OrdenBarrido& b) {
   for (int i = 0; i < b.numAtomos; ++i)
     o << (i ? ";" : "") << b.atomos[i].x << ',' << b.atomos[i].y << ',' << b.atomos[i].f;
   o << " lambda=" << b.lambda << " min=" << b.minimo << " max=" << b.maximo << " giro=" << b.giro
-    << " fichero=" << b.fichero;
+    << " fichero=" << b.fichero << (b.reflexiones ? " reflexiones" : "");
 }
 
 void EscribeMuestra(std::ostream& o, const OrdenMuestra& m) {
@@ -57,10 +58,19 @@ void EscribeGuion(std::ostream& o, const guia::OrdenGuion& g) {
   o << "entrada=" << g.entrada << " salida=" << g.salida << " formato=" << formatos[static_cast<int>(g.formato)];
 }
 
+void EscribeFigura(std::ostream& o, const OrdenFigura& f) {
+  const char* formatos[] = {"svg", "png", "pdf", "csv"};
+  o << "espectros=";
+  for (std::size_t i = 0; i < f.espectros.size(); ++i) o << (i ? ";" : "") << f.espectros[i];
+  o << " salida=" << f.salida << " formato=" << formatos[static_cast<int>(f.formato)] << " ppp=" << f.ppp
+    << " marcas=" << f.marcas;
+}
+
 std::string Lee(std::string_view linea) {
   const auto argumentos = Argumentos(linea);
   if (linea.starts_with("varlek-barrido")) return Resultado(LeeLineaBarrido(argumentos), EscribeBarrido);
   if (linea.starts_with("varlek-muestra")) return Resultado(LeeLineaMuestra(argumentos), EscribeMuestra);
+  if (linea.starts_with("varlek-figura")) return Resultado(LeeLineaFigura(argumentos), EscribeFigura);
   if (linea.starts_with("varlek-guion")) return Resultado(guia::LeeLineaGuion(argumentos), EscribeGuion);
   if (linea == "varlek" || linea.starts_with("varlek ")) {
     const char* peticiones[] = {"= ventana", "= ayuda", "= version"};
@@ -99,7 +109,8 @@ TEST(LineaOrdenes, TheLastFileMayRepeat) {
 
 // Every line of every help fits 79 columns, with nothing after its last word.
 TEST(LineaOrdenes, HelpFitsATerminal) {
-  for (const Programa* programa : {&ProgramaBarrido(), &ProgramaMuestra(), &guia::ProgramaGuion(), &ProgramaVarlek()}) {
+  for (const Programa* programa : {&ProgramaBarrido(), &ProgramaMuestra(), &guia::ProgramaGuion(), &ProgramaVarlek(),
+                                   &ProgramaFigura()}) {
     std::istringstream ayuda(TextoAyuda(*programa));
     int lineas = 0;
     for (std::string linea; std::getline(ayuda, linea); ++lineas) {
