@@ -109,8 +109,8 @@ TEST(LineaOrdenes, TheLastFileMayRepeat) {
 
 // Every line of every help fits 79 columns, with nothing after its last word.
 TEST(LineaOrdenes, HelpFitsATerminal) {
-  for (const Programa* programa : {&ProgramaBarrido(), &ProgramaMuestra(), &guia::ProgramaGuion(), &ProgramaVarlek(),
-                                   &ProgramaFigura()}) {
+  for (const Programa* programa :
+       {&ProgramaBarrido(), &ProgramaMuestra(), &guia::ProgramaGuion(), &ProgramaVarlek(), &ProgramaFigura()}) {
     std::istringstream ayuda(TextoAyuda(*programa));
     int lineas = 0;
     for (std::string linea; std::getline(ayuda, linea); ++lineas) {
