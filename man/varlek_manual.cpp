@@ -18,6 +18,7 @@
 
 #include "guide/LineaGuion.h"
 #include "scan/LineaBarrido.h"
+#include "spectrum/LineaFigura.h"
 #include "spectrum/LineaMuestra.h"
 #include "state/LineaOrdenes.h"
 #include "state/LineaVarlek.h"
@@ -39,6 +40,8 @@ constexpr Pagina kPaginas[] = {
     {"varlek-barrido", varlek::ProgramaBarrido, "compute the diffractogram of a two-dimensional crystal"},
     {"varlek-muestra", varlek::ProgramaMuestra, "compute a powder sample for Varlek from a CIF structure"},
     {"varlek-guion", varlek::guia::ProgramaGuion, "write a chapter of Varlek's guide as text, HTML or PDF"},
+    {"varlek-figura", varlek::ProgramaFigura,
+     "draw diffractograms as Varlek's plot in SVG, PNG or PDF, or write them as CSV"},
 };
 
 // The words of a page's frame in each language.
