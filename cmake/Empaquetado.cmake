@@ -47,7 +47,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://varlek.org/")
 # The libraries come from dpkg-shlibdeps; the fonts the program maps the
 # original ones to and the toolkit's Spanish translation it loads are named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation2, fonts-comic-neue, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation2, fonts-liberation, fonts-comic-neue, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "X-ray diffraction practice with a simulated diffractometer")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Varlek is a teaching program for a university laboratory practice on X-ray
 diffraction. It simulates a theta-2theta diffractometer in front of a
