@@ -11,11 +11,10 @@ namespace varlek {
 namespace {
 
 // One atom of factor 1 at (0, 0) in a cell of a = 4, b = 5, from the reset state.
-Estado Celda(double thetaGrados, double giroGrados = 0) {
+Estado Celda(double thetaGrados) {
   Estado e;
   AsignaValoresIniciales(e);
   prueba::CristalDePrueba(e, thetaGrados);
-  e.GiroCristal = ARadianes(giroGrados);
   return e;
 }
 
@@ -23,14 +22,6 @@ float IntensidadA(Estado e, double grados) {
   e.DeltaRad = ARadianes(grados);
   e.DeltaMedio = e.DeltaRad / 2;
   return CalculaIntensidad(e);
-}
-
-// The highest point between two angles of the default scan's grid (0.25°).
-std::pair<double, float> Maximo(const Estado& e, double desde, double hasta) {
-  std::pair<double, float> pico{0, -1};
-  for (double a = desde; a <= hasta; a += 0.25)
-    if (const float valor = IntensidadA(e, a); valor > pico.second) pico = {a, valor};
-  return pico;
 }
 
 TEST(ModeloIntensidad, InPhaseAtZeroNothingAtNinetyAndPathsHeldAsFloats) {
@@ -43,27 +34,6 @@ TEST(ModeloIntensidad, InPhaseAtZeroNothingAtNinetyAndPathsHeldAsFloats) {
   Estado e = Celda(73);
   e.AVec = 4.37, e.BVec = 5.13, e.LambdaX = 6.2832 * std::ldexp(1.0, -14) / (2 * std::acos(-1.0));
   EXPECT_NEAR(IntensidadA(e, 47.5), 441 * std::pow(std::cos(ARadianes(47.5)), 2), 1e-3);
-}
-
-TEST(ModeloIntensidad, BraggPeaksMoveWithTheCellAndTheRotation) {
-  // 2·sin θ = k·λ/d. Without rotation the planes parallel to a reflect,
-  // d = b·sin Theta: 17.74°, 35.92°, 55.10° for 90°; 20.51°, 41.72°, 64.51°
-  // for 60°. The scattering vector stands at 90° − GiroCristal from the a
-  // axis, so with Theta = 60° a rotation of −60° makes it perpendicular to b:
-  // the planes parallel to b reflect, d = a·sin Theta = 3.464, at 25.72°.
-  const struct {
-    double theta, giro, esperado;  // degrees
-    float altura;                  // 0: not checked
-  } casos[] = {{90, 0, 17.75, 400}, {90, 0, 55, 142}, {60, 0, 41.75, 0}, {60, -60, 25.75, 0}};
-  for (const auto& c : casos) {
-    const auto [angulo, valor] = Maximo(Celda(c.theta, c.giro), c.esperado - 3, c.esperado + 3);
-    EXPECT_EQ(angulo, c.esperado) << "Theta " << c.theta << ", giro " << c.giro;
-    if (c.altura > 0) {
-      EXPECT_NEAR(valor, c.altura, 0.02 * c.altura) << c.esperado;
-    }
-  }
-  // That rotation takes the first peak away.
-  EXPECT_LT(IntensidadA(Celda(60, -60), 20.5), 50);
 }
 
 TEST(ModeloIntensidad, OnlyTheFirstNumAtomosAtomsCount) {

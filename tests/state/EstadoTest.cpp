@@ -38,13 +38,11 @@ TEST(Estado, ResetAndClearingTheCrystalTouchOnlyTheirVariables) {
   EXPECT_EQ(e, esperado);
 }
 
-TEST(TextoError, OwnAndGenericMessages) {
+// Own and generic messages; a system error's code (a missing file or folder
+// is told apart on real files by the data-file tests).
+TEST(TextoError, OwnAndGenericMessagesAndSystemErrors) {
   EXPECT_EQ(TextoError(76), "Error 76: no se encuentra el camino de acceso ");
   EXPECT_EQ(TextoError(62), "Error  62: La entrada pasó del final del archivo");
-}
-
-// A missing file or folder is told apart on real files by the data-file tests.
-TEST(CodigoDeSistema, DeniedAndFullDisk) {
   EXPECT_EQ(CodigoDeSistema(ENOSPC, "/dev/full"), 61);
   EXPECT_EQ(CodigoDeSistema(EACCES, "/x"), 70);
 }

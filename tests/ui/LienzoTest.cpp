@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <stdexcept>
 
 #include "apoyo/Aplicacion.h"
@@ -27,13 +25,6 @@ TEST_F(LienzoTest, UserCoordinatesMapWithYGrowingUpwardsBothWays) {
   EXPECT_EQ(lienzo.APixel(50, 250), QPoint(50, 25));  // 49.5 and 24.5 round up
   lienzo.Punto(100, 500, QColor(255, 0, 0));
   EXPECT_EQ(lienzo.Imagen().pixelColor(99, 0), QColor(255, 0, 0));
-  float vistoX = -1, vistoY = -1;
-  lienzo.AlPulsar = [&](int, float x, float y) { vistoX = x, vistoY = y; };
-  QMouseEvent pulsacion(QEvent::MouseButtonPress, QPointF(1 + 99, 1 + 0), QPointF(100, 1), Qt::LeftButton,
-                        Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(&lienzo, &pulsacion);
-  EXPECT_FLOAT_EQ(vistoX, 100);
-  EXPECT_FLOAT_EQ(vistoY, 500);
 }
 
 TEST_F(LienzoTest, OnlyAnExplicitClearErases) {

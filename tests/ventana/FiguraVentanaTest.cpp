@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "apoyo/Comun.h"
 #include "apoyo/Entorno.h"
 #include "apoyo/Referencia.h"
 #include "files/FicheroDatos.h"
@@ -51,19 +52,14 @@ TEST(FiguraVentana, TheFigureOfAScanIsTheWindowsPlot) {
 
   const QString csv = carpeta.filePath("barrido.csv");
   ASSERT_EQ(Figura("-o " + csv + " " + datos), 0);
-  QFile tabla(csv);
-  ASSERT_TRUE(tabla.open(QIODevice::ReadOnly));
-  const QList<QByteArray> filas = tabla.readAll().split('\n');
+  const QList<QByteArray> filas = QByteArray::fromStdString(prueba::LeeFichero(csv.toStdString())).split('\n');
   ASSERT_EQ(filas.size(), 403);  // the header, 401 rows and nothing after the last line end
   EXPECT_EQ(filas[0], "\"Angulo de difracción\",\"barrido.ASC\"\r");
   EXPECT_EQ(filas[2], "5.25," + QByteArray::fromStdString(FormateaNumero(v.estado.Espectro[1]).substr(1)) + "\r");
 
-  QFile corto(carpeta.filePath("corto.ASC"));
-  ASSERT_TRUE(corto.open(QIODevice::WriteOnly));
-  corto.write("\r\n5\r\n105\r\n1\r\n");
-  corto.close();
-  const QString salida = carpeta.filePath("nada.pdf");
-  EXPECT_EQ(Figura("-o " + salida + " " + corto.fileName()), 1 << 8);
+  const QString corto = carpeta.filePath("corto.ASC"), salida = carpeta.filePath("nada.pdf");
+  prueba::EscribeFichero(corto.toStdString(), "\r\n5\r\n105\r\n1\r\n");
+  EXPECT_EQ(Figura("-o " + salida + " " + corto), 1 << 8);
   EXPECT_FALSE(QFile::exists(salida));
 }
 
