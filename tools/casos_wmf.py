@@ -83,6 +83,7 @@ def trazos():
         (CREATEBRUSHINDIRECT, [1, 0, 0, 0], b''),                  # brush 2: a null brush
         selecciona(0), selecciona(2), (LINETO, [0, 0], b''),
         (EXTTEXTOUT, [8, 6, 2, 4, 1, 2, 3, 4], b'ab'),    # ext text out with a clipping rectangle
+        texto(60, 70, b''),                                # an empty text
         (DESCONOCIDO, [1, 2, 3], b''),                     # unknown: skipped
         fuente(-100, b'Arial'), selecciona(9)])       # beyond the table: ignored
 
