@@ -102,8 +102,9 @@ TEST(GraficaVentana, ProblemCrystalMessagesInOrderTheLockAndClosing) {
   EXPECT_EQ(v.estado, esperado);
 }
 
-// The powder samples: what a load changes, the curve without tick marks,
-// the grey ring, and a load that fails.
+// The powder samples through the window (the state a sample leaves is the
+// core's test): the curve without tick marks, the grey ring, and a load that
+// fails.
 TEST(MuestrasVentana, ASampleBecomesTheSpectrumWithItsCurveAndRingAFailedLoadChangesNothing) {
   // 30° to 35° at 380, 55° to 60° at 190, one point at 250, the rest 0.
   DatosMuestra d;
