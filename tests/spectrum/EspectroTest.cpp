@@ -1,11 +1,12 @@
-// The sample-file reader, a sample made the spectrum on screen with its ring,
-// where the program looks for the samples, and the operations on a spectrum
-// and its plot's axes.
+// The sample-file reader and the reflection lists of figures, a sample made
+// the spectrum on screen with its ring, where the program looks for the
+// samples, and the operations on a spectrum and its plot's axes.
 
 #include <sys/stat.h>
 
 #include "apoyo/Comun.h"
 #include "apoyo/Impresion.h"
+#include "spectrum/DatosFigura.h"
 #include "spectrum/Ejes.h"
 #include "spectrum/FicheroMuestra.h"
 #include "spectrum/OperacionesEspectro.h"
@@ -32,6 +33,16 @@ TEST(FicheroMuestra, StoredCases) {
       s << "error " << e.Codigo();
     }
     EXPECT_TRUE(prueba::ComoVolcado(s.str() + '\n', caso));
+  }
+}
+
+// The reflection lists a figure marks (tests/spectrum/casos/*.marcas): the
+// companions' own listings and lines written by hand.
+TEST(LeeMarcas, StoredCases) {
+  for (const auto& caso : prueba::Casos("spectrum/casos", ".marcas")) {
+    std::ostringstream s;
+    for (const Marca& m : LeeMarcas(prueba::LeeFichero(caso))) s << m.dosTheta << ' ' << m.texto << '\n';
+    EXPECT_TRUE(prueba::ComoVolcado(s.str(), caso));
   }
 }
 

@@ -19,14 +19,6 @@ struct LienzoTest : prueba::ConAplicacion, ::testing::Test {
   ui::Lienzo lienzo;
 };
 
-TEST_F(LienzoTest, UserCoordinatesMapWithYGrowingUpwardsBothWays) {
-  EXPECT_EQ(lienzo.Imagen().size(), QSize(100, 50));
-  EXPECT_EQ(lienzo.APixel(0, 0), QPoint(0, 49));
-  EXPECT_EQ(lienzo.APixel(50, 250), QPoint(50, 25));  // 49.5 and 24.5 round up
-  lienzo.Punto(100, 500, QColor(255, 0, 0));
-  EXPECT_EQ(lienzo.Imagen().pixelColor(99, 0), QColor(255, 0, 0));
-}
-
 TEST_F(LienzoTest, OnlyAnExplicitClearErases) {
   lienzo.Linea(0, 250, 100, 250);
   lienzo.show();
