@@ -42,6 +42,7 @@ TEST(RegistrosVentana, ARegisterOfAnotherRangeAsksBeforeReplacingTheScreen) {
   Rampa(v.estado);
   v.estado.RegistroZ.Rellena(250);
   v.estado.RegistroZMin = 10, v.estado.RegistroZMax = 20;
+  v.Pulsa("Menu_Dibujar");  // the screen's curve, which the register's replaces
   const Estado antes = v.estado;
   const auto muestraZ = [&](const char* boton) {
     v.dialogos.accionesModal.push_back([boton](QDialog& d) {
@@ -61,6 +62,7 @@ TEST(RegistrosVentana, ARegisterOfAnotherRangeAsksBeforeReplacingTheScreen) {
   EXPECT_EQ(plot.Imagen().pixelColor(punto), QColor(Qt::black));
   EXPECT_NE(plot.Imagen().pixelColor(punto + QPoint(0, 1)), QColor(Qt::black));
   EXPECT_NE(plot.Imagen().pixelColor(punto - QPoint(0, 1)), QColor(Qt::black));
+  EXPECT_NE(plot.PixelEn(50, 100), QColor(Qt::black));
   Rampa(v.estado);
   v.estado.EspectroMin = 5;
   muestraZ("");
